@@ -1,0 +1,61 @@
+#include "commondialog.h"
+#include "runtimeerror.h"
+#include "services.h"
+
+#include <QFileInfo>
+
+namespace platform {
+
+QStringList qtNameFilters(const QString& barFilter) {
+    QStringList result;
+    const QStringList parts = barFilter.split('|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i).trimmed();
+        // Drop a pattern list the description already shows in parentheses: Qt reads the
+        // patterns from the parentheses at the end.
+        const qsizetype open = description.lastIndexOf('(');
+        if (open > 0 && description.endsWith(')'))
+            description = description.left(open).trimmed();
+        QStringList patterns = parts.at(i + 1).split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == "*.*")
+                pattern = "*";
+        }
+        result << QString("%1 (%2)").arg(description, patterns.join(' '));
+    }
+    return result;
+}
+
+QString withDefaultExtension(const QString& path, const QString& defaultExt) {
+    if (defaultExt.isEmpty() || path.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    if (info.fileName().contains('.') || info.exists())
+        return path;
+    return path + '.' + defaultExt;
+}
+
+void CommonDialog::setAction(int action) {
+    if (action != ShowOpen && action != ShowSave)
+        return;
+    FileDialogRequest request;
+    request.save = action == ShowSave;
+    request.title = DialogTitle.isEmpty() ? (request.save ? "Save As" : "Open") : DialogTitle;
+    request.nameFilters = qtNameFilters(Filter);
+    request.selectedFilter = FilterIndex > 0 ? FilterIndex - 1 : 0;
+    request.defaultSuffix = DefaultExt;
+    request.fileName = FileName;
+    request.mustExist = !request.save && (Flags & FileMustExist);
+    // The dialog never changes the current directory, so NoChangeDir always holds: the games
+    // read their data files by bare name from it.
+    const std::optional<QString> chosen = services().fileDialog(request);
+    if (!chosen) {
+        if (CancelError)
+            throw RunTimeError(error::DialogCancelled, "Cancel was selected.");
+        return;
+    }
+    FileName = withDefaultExtension(*chosen, DefaultExt);
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace platform {
+
+// Centres a window on its screen by the centring rule, in twips, without clamping: a window
+// larger than the screen gets a negative Left or Top.
+void centreWindow(QWidget* window);
+
+// The screen the window is on (or the primary screen), in twips.
+QSize screenSizeTwips(const QWidget* window);
+
+// The window's outer size in twips: its frame once shown, else its client size.
+QSize windowSizeTwips(const QWidget* window);
+
+// A solid background colour given as &H00BBGGRR.
+void setBackground(QWidget* widget, unsigned bgr);
+QColor colourFromBgr(unsigned bgr);
+unsigned bgrFromColour(const QColor& colour);
+
+} // namespace platform

@@ -1,0 +1,92 @@
+#include "numbertext.h"
+
+#include <cmath>
+#include <string>
+
+namespace shared {
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Collects the longest number at the start of the text (blanks dropped) in the form
+// [sign] digits [. digits] [E|D [sign] digits]; returns how many characters of the
+// blank-free text it used.
+qsizetype scanNumber(QStringView text, std::string& out) {
+    std::string compact;
+    for (QChar c : text)
+        if (!isBlank(c))
+            compact.push_back(c.unicode() < 128 ? char(c.unicode()) : '?');
+    size_t i = 0;
+    auto digits = [&] {
+        size_t from = i;
+        while (i < compact.size() && compact[i] >= '0' && compact[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+        ++i;
+    size_t mantissa = digits();
+    if (i < compact.size() && compact[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return 0;
+    size_t end = i;
+    if (i < compact.size() &&
+        (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
+        ++i;
+        if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+            ++i;
+        if (digits() > 0)
+            end = i;
+    }
+    out = compact.substr(0, end);
+    for (char& c : out)
+        if (c == 'D' || c == 'd')
+            c = 'E';
+    return qsizetype(end);
+}
+
+} // namespace
+
+QString numberText(qint64 value) {
+    return value < 0 ? QString::number(value) : ' ' + QString::number(value);
+}
+
+double textToNumber(QStringView text) {
+    std::string number;
+    if (scanNumber(text, number) == 0)
+        return 0.0;
+    // strtod gives HUGE_VAL (an infinity) for a number beyond the range of a double.
+    return std::strtod(number.c_str(), nullptr);
+}
+
+bool isNumberItem(QStringView text) {
+    qsizetype nonBlank = 0;
+    for (QChar c : text)
+        if (!isBlank(c))
+            ++nonBlank;
+    // Blanks between digits are skipped by the rule, but an item with inner blanks is not
+    // one clean number: only surrounding blanks are allowed.
+    const QString trimmed = text.toString().trimmed();
+    if (trimmed.size() != nonBlank)
+        return false;
+    std::string number;
+    return nonBlank > 0 && scanNumber(text, number) == nonBlank;
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text.at(from) == ' ')
+        ++from;
+    while (to > from && text.at(to - 1) == ' ')
+        --to;
+    return text.mid(from, to - from);
+}
+
+} // namespace shared

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace shared {
+
+// A whole number as the games show it: a leading blank when not negative, "-" when negative.
+QString numberText(qint64 value);
+
+// Text to number: blanks are skipped wherever they stand; the number ends at the first
+// character that cannot continue it; text with no number in front gives 0. A number too
+// large for a double comes back as an infinity.
+double textToNumber(QStringView text);
+
+// Whether the text, without its surrounding blanks, is one number and nothing else.
+bool isNumberItem(QStringView text);
+
+// Removes leading and trailing blanks (spaces only, as the games' files use them).
+QString trimBlanks(const QString& text);
+
+} // namespace shared

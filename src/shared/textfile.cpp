@@ -1,0 +1,113 @@
+#include "textfile.h"
+#include "numbertext.h"
+#include "platform/runtimeerror.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace shared {
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problem)
+            *problem = file.exists() ? file.errorString() : QString("The file does not exist.");
+        return std::nullopt;
+    }
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (problem)
+            *problem = file.errorString();
+        return std::nullopt;
+    }
+    return content;
+}
+
+std::optional<TextFileReader> TextFileReader::open(const QString& path, QString* problem) {
+    std::optional<QByteArray> content = readWholeFile(path, problem);
+    if (!content)
+        return std::nullopt;
+    return TextFileReader(std::move(*content));
+}
+
+void TextFileReader::throwIfAtEnd() const {
+    if (atEnd())
+        throw platform::RunTimeError(platform::error::InputPastEnd, "Input past end of file");
+}
+
+bool TextFileReader::atLineEnd() const {
+    return pos_ < content_.size() && (content_[pos_] == '\r' || content_[pos_] == '\n');
+}
+
+void TextFileReader::skipLineEnd() {
+    if (pos_ < content_.size() && content_[pos_] == '\r')
+        ++pos_;
+    if (pos_ < content_.size() && content_[pos_] == '\n')
+        ++pos_;
+}
+
+QString TextFileReader::readItem() {
+    throwIfAtEnd();
+    while (pos_ < content_.size() && (content_[pos_] == ' ' || content_[pos_] == '\t'))
+        ++pos_;
+    QByteArray item;
+    if (pos_ < content_.size() && content_[pos_] == '"') {
+        const qsizetype close = content_.indexOf('"', pos_ + 1);
+        const qsizetype end = close < 0 ? content_.size() : close;
+        item = content_.mid(pos_ + 1, end - pos_ - 1);
+        pos_ = close < 0 ? end : close + 1;
+        // Whatever follows the closing quote up to the separator is passed over.
+        while (pos_ < content_.size() && content_[pos_] != ',' && !atLineEnd())
+            ++pos_;
+    } else {
+        while (pos_ < content_.size() && content_[pos_] != ',' && !atLineEnd())
+            item.append(content_[pos_++]);
+        while (item.endsWith(' ') || item.endsWith('\t'))
+            item.chop(1);
+    }
+    if (pos_ < content_.size() && content_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
+    return QString::fromLatin1(item);
+}
+
+double TextFileReader::readNumber() {
+    const QString item = readItem();
+    if (!isNumberItem(item))
+        throw platform::RunTimeError(platform::error::TypeMismatch, "Type mismatch");
+    return textToNumber(item);
+}
+
+QString TextFileReader::readLine() {
+    throwIfAtEnd();
+    const qsizetype from = pos_;
+    while (pos_ < content_.size() && !atLineEnd())
+        ++pos_;
+    const QByteArray line = content_.mid(from, pos_ - from);
+    skipLineEnd();
+    return QString::fromLatin1(line);
+}
+
+void TextFileWriter::writeNumberLine(qint64 value) {
+    content_ += numberText(value).toLatin1();
+    content_ += " \r\n";
+}
+
+void TextFileWriter::writeTextLine(const QString& text) {
+    content_ += text.toLatin1();
+    content_ += "\r\n";
+}
+
+bool TextFileWriter::save(const QString& path, QString* problem) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content_) != content_.size() ||
+        !file.commit()) {
+        if (problem)
+            *problem = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace shared

@@ -1,0 +1,12 @@
+#include "form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Squares");
+    squares::Form1 form;
+    form.Form_Load();
+    form.show();
+    return app.exec();
+}

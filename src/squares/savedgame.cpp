@@ -1,0 +1,58 @@
+#include "savedgame.h"
+#include "platform/runtimeerror.h"
+#include "shared/textfile.h"
+
+#include <cmath>
+
+namespace squares {
+
+namespace {
+
+shared::TextFileWriter squWriter(const Colours& colours) {
+    shared::TextFileWriter writer;
+    for (Colour colour : colours)
+        writer.writeNumberLine(colour);
+    return writer;
+}
+
+} // namespace
+
+QByteArray squFileContent(const Colours& colours) {
+    return squWriter(colours).content();
+}
+
+std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
+    shared::TextFileReader reader(content);
+    Colours colours{};
+    for (int square = 0; square < SquareCount; ++square) {
+        double value = 0;
+        try {
+            value = reader.readNumber();
+        } catch (const platform::RunTimeError& error) {
+            if (error.number() == platform::error::InputPastEnd)
+                return QString("It holds only %1 of the %2 colours a saved game needs.")
+                    .arg(square)
+                    .arg(SquareCount);
+            return QString("Item %1 is not a number.").arg(square + 1);
+        }
+        const double rounded = std::nearbyint(value);
+        if (!(rounded >= 0 && rounded <= MaxColour))
+            return QString("Item %1 is not a colour: %2.").arg(square + 1).arg(value);
+        colours[square] = Colour(rounded);
+    }
+    return colours;
+}
+
+std::variant<Colours, QString> readSquFile(const QString& path) {
+    QString problem;
+    std::optional<QByteArray> content = shared::readWholeFile(path, &problem);
+    if (!content)
+        return problem;
+    return parseSquFile(*content);
+}
+
+bool writeSquFile(const QString& path, const Colours& colours, QString* problem) {
+    return squWriter(colours).save(path, problem);
+}
+
+} // namespace squares

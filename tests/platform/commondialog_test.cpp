@@ -1,0 +1,86 @@
+#include "platform/commondialog.h"
+#include "platform/runtimeerror.h"
+#include "scriptedservices.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::CommonDialog;
+
+TEST(CommonDialogFilter, BarSeparatedPairsBecomeQtNameFilters) {
+    EXPECT_EQ(platform::qtNameFilters("Squares (*.squ)|*.squ|All Files(*.*)|*.*"),
+              QStringList({"Squares (*.squ)", "All Files (*)"}));
+    EXPECT_EQ(platform::qtNameFilters("Puzzles|*.hng;*.txt"),
+              QStringList({"Puzzles (*.hng *.txt)"}));
+    EXPECT_TRUE(platform::qtNameFilters("").isEmpty());
+    // A description without its pattern is dropped.
+    EXPECT_EQ(platform::qtNameFilters("Maze (*.maz)|*.maz|Odd"), QStringList({"Maze (*.maz)"}));
+}
+
+TEST(CommonDialogRun, PassesItsPropertiesToTheDialog) {
+    ScriptedServices services;
+    services.fileAnswers.push_back("/tmp/game.squ");
+    CommonDialog dialog;
+    dialog.DialogTitle = "Open";
+    dialog.Filter = "Squares (*.squ)|*.squ|All Files(*.*)|*.*";
+    dialog.FilterIndex = 2;
+    dialog.DefaultExt = "squ";
+    dialog.FileName = "*.squ";
+    dialog.Flags = CommonDialog::FileMustExist | CommonDialog::NoChangeDir;
+    dialog.setAction(CommonDialog::ShowOpen);
+    ASSERT_EQ(services.fileDialogs.size(), 1);
+    const auto& asked = services.fileDialogs.first();
+    EXPECT_FALSE(asked.save);
+    EXPECT_EQ(asked.title, "Open");
+    EXPECT_EQ(asked.selectedFilter, 1);
+    EXPECT_EQ(asked.defaultSuffix, "squ");
+    EXPECT_EQ(asked.fileName, "*.squ");
+    EXPECT_TRUE(asked.mustExist);
+    EXPECT_EQ(dialog.FileName, "/tmp/game.squ");
+
+    dialog.Flags = 0;
+    services.fileAnswers.push_back("/tmp/other.squ");
+    dialog.setAction(CommonDialog::ShowSave);
+    EXPECT_TRUE(services.fileDialogs.last().save);
+    EXPECT_FALSE(services.fileDialogs.last().mustExist);
+}
+
+TEST(CommonDialogRun, CancelWithCancelErrorThrowsTheTrappableError) {
+    ScriptedServices services;
+    CommonDialog dialog;
+    dialog.CancelError = true;
+    dialog.FileName = "before.squ";
+    try {
+        dialog.setAction(CommonDialog::ShowSave);
+        FAIL() << "a cancel must raise an error";
+    } catch (const platform::RunTimeError& error) {
+        EXPECT_EQ(error.number(), 32755);
+    }
+    EXPECT_EQ(dialog.FileName, "before.squ");
+}
+
+TEST(CommonDialogRun, CancelWithoutCancelErrorKeepsTheEarlierName) {
+    ScriptedServices services;
+    CommonDialog dialog;
+    dialog.FileName = "*.hex";
+    EXPECT_NO_THROW(dialog.setAction(CommonDialog::ShowOpen));
+    EXPECT_EQ(dialog.FileName, "*.hex");
+    dialog.FileName = "";
+    EXPECT_NO_THROW(dialog.setAction(CommonDialog::ShowSave));
+    EXPECT_EQ(dialog.FileName, "");
+    EXPECT_EQ(services.fileDialogs.size(), 2);
+}
+
+TEST(CommonDialogRun, DefaultExtensionOnlyForANameWithoutOne) {
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("game");
+    EXPECT_EQ(platform::withDefaultExtension(plain, "squ"), plain + ".squ");
+    EXPECT_EQ(platform::withDefaultExtension(dir.filePath("game.txt"), "squ"),
+              dir.filePath("game.txt"));
+    EXPECT_EQ(platform::withDefaultExtension(plain, ""), plain);
+    // An existing file without an extension is taken as it is.
+    QFile existing(plain);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    EXPECT_EQ(platform::withDefaultExtension(plain, "squ"), plain);
+}

@@ -1,0 +1,50 @@
+#include "shared/numbertext.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace shared;
+
+TEST(NumberText, LeadingBlankUnlessNegative) {
+    EXPECT_EQ(numberText(0), " 0");
+    EXPECT_EQ(numberText(5), " 5");
+    EXPECT_EQ(numberText(255), " 255");
+    EXPECT_EQ(numberText(-5), "-5");
+    EXPECT_EQ(numberText(16777215), " 16777215");
+    EXPECT_EQ("Hits: " + numberText(5), "Hits:  5");
+}
+
+TEST(TextToNumber, FollowsTheBlankSkippingRule) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"17", 17},    {"017", 17},     {"  17", 17}, {"1 7", 17},   {"17  ", 17},  {"17.0", 17},
+        {"17abc", 17}, {"17.5x", 17.5}, {"", 0},      {"abc", 0},    {"x17", 0},    {"-4", -4},
+        {"- 4", -4},   {"+3", 3},       {".5", 0.5},  {"1e3", 1000}, {"1E+2", 100}, {"2D2", 200},
+        {"1e", 1},     {"1e+", 1},      {"3-4", 3},   {".", 0},      {"-", 0},      {"1,5", 1},
+        {" 3 ", 3},    {"9\t9", 99},    {"0 5", 5},   {"5 ", 5},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(textToNumber(QString(c.text)), c.value) << '"' << c.text << '"';
+}
+
+TEST(TextToNumber, NumbersBeyondADoubleAreInfinite) {
+    EXPECT_TRUE(std::isinf(textToNumber(u"1e999")));
+    EXPECT_TRUE(std::isinf(textToNumber(u"-1e999")));
+    EXPECT_DOUBLE_EQ(textToNumber(u"1e-999"), 0.0);
+}
+
+TEST(NumberItem, OnlyOneCleanNumberBetweenBlanksCounts) {
+    for (const char* text : {"255", " 255 ", "-3", "0", "1.5", "2e3"})
+        EXPECT_TRUE(isNumberItem(QString(text))) << text;
+    for (const char* text : {"", "  ", "abc", "12x", "1 2", "--1", "."})
+        EXPECT_FALSE(isNumberItem(QString(text))) << text;
+}
+
+TEST(Trim, RemovesOnlyOuterBlanks) {
+    EXPECT_EQ(trimBlanks("  a b  "), "a b");
+    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_EQ(trimBlanks(""), "");
+    EXPECT_EQ(trimBlanks("\ta\t"), "\ta\t");
+}

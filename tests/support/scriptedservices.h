@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/services.h"
+#include "shared/random.h"
+
+#include <QList>
+#include <QPair>
+#include <deque>
+
+// Services that answer as a test says and record everything that was asked. Installed for
+// the lifetime of the object.
+class ScriptedServices : public platform::Services {
+  public:
+    ScriptedServices();
+    ~ScriptedServices() override;
+
+    platform::Answer messageBox(const platform::MessageRequest& request) override;
+    std::optional<QString> inputBox(const platform::InputRequest& request) override;
+    std::optional<QString> fileDialog(const platform::FileDialogRequest& request) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    void beep() override { ++beeps; }
+    void endProgram() override { ++endRequests; }
+
+    QStringList prompts() const;
+
+    // Answers, used front first; without one a box answers OK and a dialog cancels.
+    std::deque<platform::Answer> messageAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+    bool startSucceeds = true;
+
+    QList<platform::MessageRequest> messages;
+    QList<platform::InputRequest> inputs;
+    QList<platform::FileDialogRequest> fileDialogs;
+    QList<QPair<QString, QStringList>> started;
+    int beeps = 0;
+    int endRequests = 0;
+};
+
+// A random source that hands out scripted values in turn and counts reseeds.
+class ScriptedRandom : public shared::RandomSource {
+  public:
+    explicit ScriptedRandom(std::deque<double> values = {}) : values(std::move(values)) {}
+    double next() override;
+    void reseedFromTime() override { ++reseeds; }
+
+    std::deque<double> values;
+    int reseeds = 0;
+    int drawn = 0;
+};

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Renders the pictures under art/ from their SVG sources. The PNGs are kept in the
+# repository, so this is needed only after a source changes (needs librsvg2-bin).
+set -euo pipefail
+cd "$(dirname "$0")/../art"
+for svg in *.svg; do
+    rsvg-convert "$svg" -o "${svg%.svg}.png"
+done
