@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "shared/eventloop.h"
 
 #include <QApplication>
 
@@ -8,5 +9,5 @@ int main(int argc, char* argv[]) {
     squares::Form1 form;
     form.Form_Load();
     form.show();
-    return app.exec();
+    return shared::runEventLoop(app);
 }
