@@ -2,6 +2,23 @@
 
 #include <stdexcept>
 
+namespace {
+
+// The next scripted text answer, or nullopt (cancel) when none is left. Built from its parts:
+// GCC 12 warns, wrongly, that a copied optional<QString> may be uninitialised.
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& answers) {
+    if (answers.empty() || !answers.front().has_value()) {
+        if (!answers.empty())
+            answers.pop_front();
+        return std::nullopt;
+    }
+    const QString text = *answers.front();
+    answers.pop_front();
+    return text;
+}
+
+} // namespace
+
 ScriptedServices::ScriptedServices() {
     platform::installServices(this);
 }
@@ -21,20 +38,12 @@ platform::Answer ScriptedServices::messageBox(const platform::MessageRequest& re
 
 std::optional<QString> ScriptedServices::inputBox(const platform::InputRequest& request) {
     inputs.append(request);
-    if (inputAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return takeFront(inputAnswers);
 }
 
 std::optional<QString> ScriptedServices::fileDialog(const platform::FileDialogRequest& request) {
     fileDialogs.append(request);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<QString> answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return takeFront(fileAnswers);
 }
 
 bool ScriptedServices::startProgram(const QString& program, const QStringList& arguments) {
