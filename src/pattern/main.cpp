@@ -1,0 +1,13 @@
+#include "shared/eventloop.h"
+#include "wrongwrong.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("pattern");
+    pattern::wrongwrong form;
+    form.Form_Load();
+    form.show();
+    return shared::runEventLoop(app);
+}
