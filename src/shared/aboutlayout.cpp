@@ -109,8 +109,8 @@ QString contactHeading() {
 }
 
 QStringList contactLines() {
-    return {"QUIBLAX Board Games", "7 Lantern Row", "Brackmoor BM4 2QX", "Tel 0100 555 0199",
-            "hello@quiblax.example"};
+    return {"QUIBLAX Games", "7 Lantern Row", "Brackmoor BM4 2QX", "Tel 0100 555 0199",
+            "hi@quiblax.example"};
 }
 
 } // namespace shared
