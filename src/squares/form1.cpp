@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "platform/dragcontroller.h"
 #include "platform/helplaunch.h"
+#include "platform/menus.h"
 #include "platform/runtimeerror.h"
 #include "platform/services.h"
 #include "platform/twips.h"
@@ -94,32 +95,28 @@ void Form1::buildControls() {
 }
 
 void Form1::buildMenus() {
-    auto add = [this](QMenu* menu, const QString& name, const QString& caption,
-                      void (Form1::*handler)(), QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
+    using platform::addMenuItem;
     QMenu* game = menuBar()->addMenu("&Game");
     game->setObjectName("GameMenu");
-    NewGame = add(game, "NewGame", "&New", &Form1::NewGame_Click, Qt::Key_F2);
-    OpenGame = add(game, "OpenGame", "&Open", &Form1::OpenGame_Click);
-    SaveGame = add(game, "SaveGame", "&Save", &Form1::SaveGame_Click);
-    SaveAs = add(game, "SaveAs", "Save &As", &Form1::SaveAs_Click);
+    NewGame = addMenuItem(game, "NewGame", "&New", this, &Form1::NewGame_Click, Qt::Key_F2);
+    OpenGame = addMenuItem(game, "OpenGame", "&Open", this, &Form1::OpenGame_Click);
+    SaveGame = addMenuItem(game, "SaveGame", "&Save", this, &Form1::SaveGame_Click);
+    SaveAs = addMenuItem(game, "SaveAs", "Save &As", this, &Form1::SaveAs_Click);
     game->addSeparator()->setObjectName("blank2");
-    difficulty1 = add(game, "difficulty1", "Difficulty &1", &Form1::difficulty1_Click);
-    difficulty2 = add(game, "difficulty2", "Difficulty &2", &Form1::difficulty2_Click);
+    difficulty1 =
+        addMenuItem(game, "difficulty1", "Difficulty &1", this, &Form1::difficulty1_Click);
+    difficulty2 =
+        addMenuItem(game, "difficulty2", "Difficulty &2", this, &Form1::difficulty2_Click);
     difficulty1->setCheckable(true);
     difficulty2->setCheckable(true);
     difficulty1->setChecked(true);
     game->addSeparator()->setObjectName("blank");
-    Closeit = add(game, "Closeit", "E&xit", &Form1::Closeit_Click);
+    Closeit = addMenuItem(game, "Closeit", "E&xit", this, &Form1::Closeit_Click);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("HelpMenu");
-    HelpContent = add(help, "HelpContent", "&Contents", &Form1::HelpContent_Click, Qt::Key_F1);
-    HelpAbout = add(help, "HelpAbout", "&About", &Form1::HelpAbout_Click);
+    HelpContent =
+        addMenuItem(help, "HelpContent", "&Contents", this, &Form1::HelpContent_Click, Qt::Key_F1);
+    HelpAbout = addMenuItem(help, "HelpAbout", "&About", this, &Form1::HelpAbout_Click);
 }
 
 int Form1::blockIndex(const QWidget* widget) const {
