@@ -1,0 +1,45 @@
+#include "mazefile.h"
+#include "platform/runtimeerror.h"
+#include "shared/numbertext.h"
+#include "shared/textfile.h"
+
+namespace maze {
+
+std::variant<MazeFile, QString> parseMazFile(const QByteArray& content) {
+    shared::TextFileReader reader(content);
+    MazeFile file;
+    for (int r = 0; r < Rows; ++r) {
+        QString line;
+        try {
+            line = reader.readLine();
+        } catch (const platform::RunTimeError&) {
+            return QString("It ends after %1 of the %2 rows a maze needs.").arg(r).arg(Rows);
+        }
+        for (int c = 0; c < Columns; ++c) {
+            // A field past the line's end is empty and reads 0; a cut field reads what is left.
+            const double value = shared::textToNumber(QStringView(line).mid(2 * c, 2));
+            file.maze[c][r] = value;
+            if (value == StartValue)
+                file.start = Cell{c, r};
+        }
+    }
+    return file;
+}
+
+std::variant<MazeFile, QString> readMazFile(const QString& path) {
+    QString problem;
+    const std::optional<QByteArray> content = shared::readWholeFile(path, &problem);
+    if (!content)
+        return problem;
+    return parseMazFile(*content);
+}
+
+void applyMazeFile(QUIBMAZE1& state, const MazeFile& file) {
+    state.Maze = file.maze;
+    if (file.start) {
+        state.StartX = file.start->x;
+        state.StartY = file.start->y;
+    }
+}
+
+} // namespace maze
