@@ -41,16 +41,6 @@ TEST(PassageOpen, PeelsTheValueFromTheTopBitDown) {
     }
 }
 
-TEST(PassageOpen, ReadsOnlyTheGivenCell) {
-    Grid grid = gridOf(15);
-    grid[35][25] = 0;
-    grid[0][0] = 5;
-    EXPECT_EQ(passageOpen(grid, 35, 25, Right), 1);
-    EXPECT_EQ(passageOpen(grid, 34, 25, Right), 0);
-    EXPECT_EQ(passageOpen(grid, 0, 0, Left), 1);
-    EXPECT_EQ(passageOpen(grid, 0, 0, Top), 0);
-}
-
 TEST(FindMoves, AnEdgeIsOpenOnlyWhenBothCellsLeaveItOpen) {
     QUIBMAZE1 state;
     state.Maze = gridOf(15);
