@@ -1,4 +1,4 @@
-// helpview FILE [--style normal|maximized|minimized|hidden]
+// helpview FILE [--window normal|maximized|minimized|hidden]
 // The help viewer the games start for their help files, read from the working directory.
 #include "helpwindow.h"
 
@@ -11,11 +11,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Help");
     QStringList arguments = QApplication::arguments().mid(1);
-    QString style = "normal";
-    const qsizetype styleAt = arguments.indexOf("--style");
-    if (styleAt >= 0) {
-        style = arguments.value(styleAt + 1, style);
-        arguments.remove(styleAt, std::min<qsizetype>(2, arguments.size() - styleAt));
+    QString windowStyle = "normal";
+    const qsizetype windowAt = arguments.indexOf("--window");
+    if (windowAt >= 0) {
+        windowStyle = arguments.value(windowAt + 1, windowStyle);
+        arguments.remove(windowAt, std::min<qsizetype>(2, arguments.size() - windowAt));
     }
     if (arguments.isEmpty()) {
         QMessageBox::warning(nullptr, "Help", "No help file was named.");
@@ -30,11 +30,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     helpview::HelpWindow window(fileName, QString::fromUtf8(file.readAll()));
-    if (style == "maximized")
+    if (windowStyle == "maximized")
         window.showMaximized();
-    else if (style == "minimized")
+    else if (windowStyle == "minimized")
         window.showMinimized();
-    else if (style != "hidden")
+    else if (windowStyle != "hidden")
         window.show();
     window.activateWindow();
     return app.exec();

@@ -51,7 +51,7 @@ void shell(const QString& commandLine, WindowStyle style, const QString& program
             return;
         }
     }
-    words << "--style" << styleArgument(style);
+    words << "--window" << styleArgument(style);
     if (!services().startProgram(program, words))
         msgBox(QString("The program %1 could not be started.").arg(program), Buttons::Ok,
                Icon::Exclamation);

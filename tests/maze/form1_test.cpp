@@ -247,7 +247,7 @@ class Form1Test : public QObject {
         form->HelpContents->trigger();
         QCOMPARE(services->started.size(), 1);
         QVERIFY(services->started[0].first.endsWith("/helpview"));
-        QCOMPARE(services->started[0].second, QStringList({"maze.hlp", "--style", "normal"}));
+        QCOMPARE(services->started[0].second, QStringList({"maze.hlp", "--window", "normal"}));
         QString caption;
         QTimer::singleShot(0, [&caption] {
             if (QWidget* box = QApplication::activeModalWidget()) {

@@ -214,7 +214,7 @@ class WrongwrongTest : public QObject {
         form->ContentsMenu->trigger();
         QCOMPARE(services->started.size(), 1);
         QVERIFY(services->started[0].first.endsWith("/helpview"));
-        QCOMPARE(services->started[0].second, QStringList({"pattern.hlp", "--style", "normal"}));
+        QCOMPARE(services->started[0].second, QStringList({"pattern.hlp", "--window", "normal"}));
         // A viewer that will not start is reported; the game goes on.
         services->startSucceeds = false;
         form->ContentsMenu->trigger();

@@ -42,7 +42,7 @@ TEST(HelpLaunch, StartsTheViewerWithTheFileAndWindowStyleWithoutWaiting) {
                     folder.dir.path());
     ASSERT_EQ(services.started.size(), 1);
     EXPECT_EQ(services.started[0].first, folder.dir.filePath("helpview"));
-    EXPECT_EQ(services.started[0].second, QStringList({"squares.hlp", "--style", "normal"}));
+    EXPECT_EQ(services.started[0].second, QStringList({"squares.hlp", "--window", "normal"}));
     EXPECT_TRUE(services.messages.isEmpty());
 
     platform::shell("winhlp32.exe squares.hlp", platform::WindowStyle::MaximizedFocus,

@@ -249,7 +249,7 @@ class Form1Test : public QObject {
         form->HelpContent->trigger();
         QCOMPARE(services->started.size(), 1);
         QVERIFY(services->started[0].first.endsWith("/helpview"));
-        QCOMPARE(services->started[0].second, QStringList({"squares.hlp", "--style", "normal"}));
+        QCOMPARE(services->started[0].second, QStringList({"squares.hlp", "--window", "normal"}));
     }
 };
 
