@@ -31,9 +31,7 @@ Form1::Form1() {
     setWindowIcon(QIcon(Icon));
     setFont(platform::mappedFont("MS Sans Serif", 8.25, false));
     resize(platform::twipsSize(3945, 4815));
-    // The labels and the icon picture are light grey; a window of the same grey keeps them
-    // from standing out as patches on today's lighter default.
-    platform::setBackground(this, LightGrey);
+    // The window keeps the system's own background; the labels and the icon picture are grey.
 
     Picture1 = new shared::IconPicture(QPixmap(Icon), this);
     Picture1->setObjectName("Picture1");
