@@ -1,6 +1,7 @@
 // helpview FILE [--window normal|maximized|minimized|hidden]
 // The help viewer the games start for their help files, read from the working directory.
 #include "helpwindow.h"
+#include "shared/eventloop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,5 +38,5 @@ int main(int argc, char* argv[]) {
     else if (windowStyle != "hidden")
         window.show();
     window.activateWindow();
-    return app.exec();
+    return shared::runEventLoop(app);
 }

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "shared/eventloop.h"
 
 #include <QApplication>
 
@@ -7,5 +8,5 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("maze");
     maze::Form1 form;
     form.Form_Load();
-    return app.exec();
+    return shared::runEventLoop(app);
 }
