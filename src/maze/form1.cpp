@@ -6,7 +6,6 @@
 #include "platform/fonts.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
-#include "platform/runtimeerror.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
@@ -201,14 +200,11 @@ void Form1::NewGame_Click() {
 }
 
 void Form1::OpenMaze_Click() {
-    try {
-        CMDialog1.DialogTitle = "Open";
-        CMDialog1.CancelError = true;
-        CMDialog1.setAction(platform::CommonDialog::ShowOpen);
-    } catch (const platform::RunTimeError&) {
+    const std::optional<QString> chosen =
+        platform::chooseFile(CMDialog1, "Open", platform::CommonDialog::ShowOpen);
+    if (!chosen)
         return; // cancelled: nothing changes
-    }
-    const QString path = CMDialog1.FileName;
+    const QString path = *chosen;
     // The whole file is read before the maze on show changes.
     const std::variant<MazeFile, QString> read = readMazFile(path);
     if (const QString* problem = std::get_if<QString>(&read)) {

@@ -58,4 +58,15 @@ void CommonDialog::setAction(int action) {
     FileName = withDefaultExtension(*chosen, DefaultExt);
 }
 
+std::optional<QString> chooseFile(CommonDialog& dialog, const QString& title, int action) {
+    try {
+        dialog.DialogTitle = title;
+        dialog.CancelError = true;
+        dialog.setAction(action);
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+    return dialog.FileName;
+}
+
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace platform {
 
@@ -26,6 +27,10 @@ class CommonDialog {
     // throws RunTimeError 32755 when CancelError is set, and otherwise leaves FileName as it was.
     void setAction(int action);
 };
+
+// Runs the dialog the way the games that trap its cancel do: sets the title and CancelError,
+// sets Action, and gives the chosen path, or nullopt when the user cancelled.
+std::optional<QString> chooseFile(CommonDialog& dialog, const QString& title, int action);
 
 // "Squares (*.squ)|*.squ|All Files(*.*)|*.*" in Qt's form: {"Squares (*.squ)", "All Files (*)"}.
 QStringList qtNameFilters(const QString& barFilter);

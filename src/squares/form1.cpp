@@ -2,7 +2,6 @@
 #include "platform/dragcontroller.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
-#include "platform/runtimeerror.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
@@ -206,14 +205,11 @@ void Form1::setCurrentFile(const QString& path) {
 }
 
 void Form1::OpenGame_Click() {
-    try {
-        CMDialog1.DialogTitle = "Open";
-        CMDialog1.CancelError = true;
-        CMDialog1.setAction(platform::CommonDialog::ShowOpen);
-    } catch (const platform::RunTimeError&) {
+    const std::optional<QString> chosen =
+        platform::chooseFile(CMDialog1, "Open", platform::CommonDialog::ShowOpen);
+    if (!chosen)
         return; // cancelled: nothing changes
-    }
-    const QString path = CMDialog1.FileName;
+    const QString path = *chosen;
     // The whole file is read and checked before anything on the board changes.
     const std::variant<Colours, QString> read = readSquFile(path);
     if (const QString* problem = std::get_if<QString>(&read)) {
@@ -236,16 +232,10 @@ bool Form1::saveTo(const QString& path) {
 }
 
 void Form1::SaveAs_Click() {
-    try {
-        CMDialog1.DialogTitle = "Save";
-        CMDialog1.CancelError = true;
-        CMDialog1.setAction(platform::CommonDialog::ShowSave);
-    } catch (const platform::RunTimeError&) {
-        return;
-    }
-    const QString path = CMDialog1.FileName;
-    if (saveTo(path))
-        setCurrentFile(path);
+    const std::optional<QString> chosen =
+        platform::chooseFile(CMDialog1, "Save", platform::CommonDialog::ShowSave);
+    if (chosen && saveTo(*chosen))
+        setCurrentFile(*chosen);
 }
 
 void Form1::SaveGame_Click() {

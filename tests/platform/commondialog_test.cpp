@@ -84,3 +84,18 @@ TEST(CommonDialogRun, DefaultExtensionOnlyForANameWithoutOne) {
     existing.close();
     EXPECT_EQ(platform::withDefaultExtension(plain, "squ"), plain);
 }
+
+TEST(CommonDialogRun, ChooseFileTurnsTheTrappedCancelIntoNoFile) {
+    ScriptedServices services;
+    CommonDialog dialog;
+    dialog.FileName = "kept.squ";
+    EXPECT_EQ(platform::chooseFile(dialog, "Open", CommonDialog::ShowOpen), std::nullopt);
+    EXPECT_TRUE(dialog.CancelError);
+    EXPECT_EQ(dialog.FileName, "kept.squ");
+    services.fileAnswers.push_back("/tmp/chosen.squ");
+    EXPECT_EQ(platform::chooseFile(dialog, "Save", CommonDialog::ShowSave),
+              QString("/tmp/chosen.squ"));
+    ASSERT_EQ(services.fileDialogs.size(), 2);
+    EXPECT_EQ(services.fileDialogs[1].title, "Save");
+    EXPECT_TRUE(services.fileDialogs[1].save);
+}
