@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the file readers' fuzz targets with clang and runs each for a bounded time.
+#   tools/fuzz.sh [seconds per target, default 20] [build folder, default build/fuzz]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+seconds=${1:-20}
+build=${2:-$here/../build/fuzz}
+cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build" >/dev/null
+for target in fuzz_textfile fuzz_squ fuzz_maz; do
+    corpus="$build/corpus-$target"
+    mkdir -p "$corpus"
+    "$build/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \
+        -artifact_prefix="$build/$target-" "$corpus" 2>"$build/$target.log" ||
+        { tail -n 40 "$build/$target.log"; echo "FAIL $target"; exit 1; }
+    echo "ok   $target: $(grep -c . <(ls "$corpus")) inputs in its corpus after ${seconds}s"
+done
