@@ -47,6 +47,7 @@ void CommonDialog::setAction(int action) {
     request.defaultSuffix = DefaultExt;
     request.fileName = FileName;
     request.mustExist = !request.save && (Flags & FileMustExist);
+    request.confirmOverwrite = request.save && (Flags & OverwritePrompt);
     // The dialog never changes the current directory, so NoChangeDir always holds: the games
     // read their data files by bare name from it.
     const std::optional<QString> chosen = services().fileDialog(request);

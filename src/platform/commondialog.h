@@ -10,6 +10,7 @@ namespace platform {
 // FileName. Values stay in force until code changes them.
 class CommonDialog {
   public:
+    static constexpr long OverwritePrompt = 0x2;  // Save As asks before replacing a file
     static constexpr long NoChangeDir = 0x8;      // the current directory stays as it was
     static constexpr long FileMustExist = 0x1000; // Open accepts existing files only
     static constexpr int ShowOpen = 1;

@@ -81,6 +81,7 @@ std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) 
     if (request.selectedFilter >= 0 && request.selectedFilter < request.nameFilters.size())
         dialog.selectNameFilter(request.nameFilters.at(request.selectedFilter));
     dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.fileName.isEmpty() && !request.fileName.contains('*') &&
         !request.fileName.contains('?'))
         dialog.selectFile(request.fileName);

@@ -35,6 +35,7 @@ struct FileDialogRequest {
     QString defaultSuffix;
     QString fileName;
     bool mustExist = false;
+    bool confirmOverwrite = false; // else a chosen file is replaced without a question
 };
 
 class Services {

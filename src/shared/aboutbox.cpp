@@ -87,14 +87,14 @@ AboutBox::AboutBox(const AboutLayout& layout, const QPixmap& icon, QWidget* pare
     Command1 = new QPushButton("OK", this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(pixels(layout.ok));
-    Command1->setAutoDefault(false);
+    // Enter presses OK while it has the focus, and always where OK is the default button.
+    Command1->setAutoDefault(true);
     Command1->setDefault(layout.okIsDefaultAndCancel);
     connect(Command1, &QPushButton::clicked, this, &AboutBox::Command1_Click);
-    // The focus starts on OK unless the icon picture comes first.
-    if (layout.focusStartsOnIcon)
-        setTabOrder(last, Command1);
-    else
+    if (layout.okFirstInTabOrder)
         setTabOrder(Command1, last);
+    else
+        setTabOrder(last, Command1);
 }
 
 void AboutBox::showEvent(QShowEvent* event) {
@@ -119,7 +119,7 @@ void AboutBox::keyPressEvent(QKeyEvent* event) {
         Command1_Click();
         return;
     }
-    // Without a cancel button Esc does nothing; Enter presses the focused button only.
+    // Without a cancel button Esc does nothing.
     if (event->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(event);
@@ -150,7 +150,9 @@ void AboutBoxHost::showModal() {
     if (layout_.okHides) {
         if (!kept_)
             kept_ = new AboutBox(layout_, icon_, parent_);
-        kept_->exec();
+        // OK only hides the box; closing it from its title bar unloads it.
+        if (kept_->exec() == QDialog::Rejected)
+            delete kept_;
         return;
     }
     AboutBox box(layout_, icon_, parent_);

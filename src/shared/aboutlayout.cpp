@@ -31,6 +31,7 @@ AboutLayout squaresLayout() {
     layout.noticeLabelName = "Label2";
     layout.title = "QUIBLAX Squares";
     layout.focusOnActivate = true;
+    layout.okFirstInTabOrder = false;
     layout.client = {3795, 2235};
     layout.icon = {585, 645, 585, 495};
     layout.titleLabel = {1380, 645, 1830, 255};
@@ -48,6 +49,7 @@ AboutLayout hangmanLayout() {
     layout.client = {3780, 2295};
     layout.okHides = true;
     layout.focusStartsOnIcon = true;
+    layout.okFirstInTabOrder = false;
     layout.sizable = true;
     layout.okIsDefaultAndCancel = true;
     layout.icon = {600, 570, 600, 615};

@@ -28,6 +28,7 @@ struct AboutLayout {
     bool okHides = false;           // OK hides the box instead of unloading it
     bool focusOnActivate = false;   // a focus handler puts the focus on OK
     bool focusStartsOnIcon = false; // else the focus starts on OK
+    bool okFirstInTabOrder = true;  // else the icon picture comes first
     bool sizable = false;
     bool okIsDefaultAndCancel = false;
     QSize client;

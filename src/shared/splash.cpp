@@ -3,12 +3,30 @@
 #include "platform/twips.h"
 #include "platform/window.h"
 
-#include <QKeyEvent>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
 
 namespace shared {
+
+namespace {
+
+constexpr int Border = 1;
+
+// The client area: the title art drawn unscaled from its top-left corner, clipped.
+class ArtArea : public QWidget {
+  public:
+    explicit ArtArea(QWidget* parent) : QWidget(parent), art_(":/art/splash.png") {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, art_); }
+
+  private:
+    QPixmap art_;
+};
+
+} // namespace
 
 int Splash::defaultIntervalMs() {
     bool ok = false;
@@ -17,12 +35,15 @@ int Splash::defaultIntervalMs() {
 }
 
 Splash::Splash(int intervalMs, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), art_(":/art/splash.png") {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("Splash");
-    setFixedSize(platform::twipsSize(4680, 3195));
+    const QSize clientSize = platform::twipsSize(4680, 3195);
+    setFixedSize(clientSize + QSize(2 * Border, 2 * Border));
     platform::setBackground(this, 0xFFFFFF);
 
-    Label1 = new QLabel("Setting out the pieces...", this);
+    client = new ArtArea(this);
+    client->setGeometry(QRect(QPoint(Border, Border), clientSize));
+    Label1 = new QLabel("Setting out the pieces...", client);
     Label1->setObjectName("Label1");
     Label1->setGeometry(platform::twipsRect(0, 2880, 2415, 255));
     Label1->setFont(platform::mappedFont("MS Sans Serif", 8.25, false));
@@ -53,22 +74,28 @@ void Splash::Splash_Form_Load() {
 }
 
 void Splash::Splash_Timer1_Timer() {
+    unloading_ = true;
     accept();
 }
 
 void Splash::paintEvent(QPaintEvent*) {
+    // The thin single border around the client area.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, art_);
-    // The thin single border.
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void Splash::keyPressEvent(QKeyEvent* event) {
-    // Only the timer closes the splash window.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
+// Esc and a close from the window manager are refused: only the timer unloads the window.
+void Splash::reject() {
+    if (unloading_)
+        QDialog::reject();
+}
+
+void Splash::closeEvent(QCloseEvent* event) {
+    if (unloading_)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }
 
 } // namespace shared

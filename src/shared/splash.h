@@ -8,8 +8,9 @@ class QTimer;
 
 namespace shared {
 
-// The suite's splash window: borderless, the title art drawn unscaled from the top-left
-// corner and clipped, a notice line; centres itself and unloads itself after its interval.
+// The suite's splash window: no title bar, a thin border around a client area that shows the
+// title art unscaled from its top-left corner, clipped, with a notice line over it. It
+// centres itself and unloads itself after its interval; nothing else closes it.
 class Splash : public QDialog {
     Q_OBJECT
   public:
@@ -21,20 +22,24 @@ class Splash : public QDialog {
     // Shows a fresh splash window modally and returns once it has unloaded itself.
     static void showModal();
 
+    QWidget* client;
     QTimer* Timer1;
     QLabel* Label1;
+
+  public slots:
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Splash_Form_Load();
     void Splash_Timer1_Timer();
 
-    QPixmap art_;
     bool loaded_ = false;
+    bool unloading_ = false;
 };
 
 } // namespace shared

@@ -38,11 +38,18 @@ TEST(CommonDialogRun, PassesItsPropertiesToTheDialog) {
     EXPECT_TRUE(asked.mustExist);
     EXPECT_EQ(dialog.FileName, "/tmp/game.squ");
 
+    EXPECT_FALSE(asked.confirmOverwrite);
+
     dialog.Flags = 0;
     services.fileAnswers.push_back("/tmp/other.squ");
     dialog.setAction(CommonDialog::ShowSave);
     EXPECT_TRUE(services.fileDialogs.last().save);
     EXPECT_FALSE(services.fileDialogs.last().mustExist);
+    // Save As replaces a chosen file without a question unless asked to confirm.
+    EXPECT_FALSE(services.fileDialogs.last().confirmOverwrite);
+    dialog.Flags = CommonDialog::OverwritePrompt;
+    dialog.setAction(CommonDialog::ShowSave);
+    EXPECT_TRUE(services.fileDialogs.last().confirmOverwrite);
 }
 
 TEST(CommonDialogRun, CancelWithCancelErrorThrowsTheTrappableError) {

@@ -46,10 +46,24 @@ class FormsTest : public QObject {
         splash.exec();
         QVERIFY(clock.elapsed() >= 290);
         QVERIFY(!splash.isVisible());
-        QCOMPARE(splash.size(), platform::twipsSize(4680, 3195));
+        QCOMPARE(splash.client->size(), platform::twipsSize(4680, 3195));
+        QCOMPARE(splash.size(), splash.client->size() + QSize(2, 2)); // the thin border
         QCOMPARE(splash.pos(), centredPixels(&splash));
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash.Label1->geometry(), platform::twipsRect(0, 2880, 2415, 255));
+    }
+
+    void onlyTheTimerClosesTheSplash() {
+        Splash splash(200);
+        bool stillOpen = false;
+        QTimer::singleShot(50, [&] {
+            QTest::keyClick(&splash, Qt::Key_Escape);
+            splash.close();
+            stillOpen = splash.isVisible();
+        });
+        splash.exec();
+        QVERIFY(stillOpen);
+        QVERIFY(!splash.isVisible());
     }
 
     void splashIntervalIsFiveSecondsUnlessShortenedForTests() {
@@ -137,6 +151,32 @@ class FormsTest : public QObject {
         host.showModal();
         QVERIFY(host.loaded() && !host.loaded()->isVisible());
         QCOMPARE(focused, host.loaded()->Picture1);
+    }
+
+    void enterPressesTheFocusedOk() {
+        AboutBoxHost host(AboutGame::Squares, QPixmap(32, 32), nullptr);
+        bool closedByEnter = true;
+        QTimer::singleShot(0, [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<AboutBox*>(window); box && box->isVisible()) {
+                    (void)QTest::qWaitForWindowActive(box);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+        });
+        // Should Enter not close it, OK is clicked after a while and the test fails.
+        QTimer::singleShot(3000, [&closedByEnter] {
+            closedByEnter = false;
+            pressOkWhenShown();
+        });
+        host.showModal();
+        QVERIFY(closedByEnter);
+    }
+
+    void aHidingBoxClosedFromItsTitleBarIsUnloaded() {
+        AboutBoxHost host(AboutGame::Hangman, QPixmap(32, 32), nullptr);
+        QTimer::singleShot(0, [&host] { host.loaded()->close(); });
+        host.showModal();
+        QCOMPARE(host.loaded(), nullptr);
     }
 
     void unloadingBoxOpensCentredEachTime() {
