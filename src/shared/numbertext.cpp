@@ -1,6 +1,9 @@
 #include "numbertext.h"
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 #include <string>
 
 namespace shared {
@@ -61,8 +64,10 @@ double textToNumber(QStringView text) {
     std::string number;
     if (scanNumber(text, number) == 0)
         return 0.0;
-    // strtod gives HUGE_VAL (an infinity) for a number beyond the range of a double.
-    return std::strtod(number.c_str(), nullptr);
+    // Read in the C locale: the games' numbers always use a decimal point, whatever the
+    // player's locale. strtod gives HUGE_VAL (an infinity) beyond the range of a double.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
 bool isNumberItem(QStringView text) {

@@ -1,5 +1,8 @@
 #include "shared/numbertext.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -33,6 +36,28 @@ TEST(TextToNumber, NumbersBeyondADoubleAreInfinite) {
     EXPECT_TRUE(std::isinf(textToNumber(u"1e999")));
     EXPECT_TRUE(std::isinf(textToNumber(u"-1e999")));
     EXPECT_DOUBLE_EQ(textToNumber(u"1e-999"), 0.0);
+}
+
+TEST(TextToNumber, ThePlayersLocaleDoesNotChangeTheDecimalPoint) {
+    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
+    const char* chosen = nullptr;
+    for (const char* name : commaLocales)
+        if ((chosen = std::setlocale(LC_NUMERIC, name)))
+            break;
+    // Without one installed, compile a German locale into a folder of our own.
+    QTemporaryDir folder;
+    if (!chosen && QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8",
+                                                   folder.filePath("de_DE.UTF-8")}) == 0) {
+        qputenv("LOCPATH", folder.path().toLocal8Bit());
+        chosen = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    }
+    if (!chosen)
+        GTEST_SKIP() << "no locale with a decimal comma is at hand";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_DOUBLE_EQ(textToNumber(u"17.5"), 17.5);
+    EXPECT_DOUBLE_EQ(textToNumber(u".5"), 0.5);
+    EXPECT_DOUBLE_EQ(textToNumber(u"17,5"), 17);
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(NumberItem, OnlyOneCleanNumberBetweenBlanksCounts) {
