@@ -91,8 +91,8 @@ void Form1::buildMenus() {
 void Form1::Form_Load() {
     shared::Splash::showModal();
     adjustSize();
-    // Opens where it was designed to, not centred.
-    setGeometry(QRect(platform::twipsPoint(1095, 1305), size()));
+    // Opens where it was designed to, not centred: its client area at (1095, 1305) twips.
+    setGeometry(QRect(platform::twipsPoint(1095, 1305) - canvas_->geometry().topLeft(), size()));
     show();
     buildNewMaze();
     Form_Paint();

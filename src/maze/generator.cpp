@@ -88,14 +88,14 @@ Attempt buildMazeAttempt(QUIBMAZE1& state, shared::RandomSource& random) {
                 direction = directionFor(quadrant, shared::randomBelow(random, 5));
             if (shared::randomBelow(random, 3) == 0)
                 continue; // stays put and keeps its direction
-            if (passageOpen(maze, walker.x, walker.y, direction) == 0) {
+            if (PassageOpen(maze, walker.x, walker.y, direction) == 0) {
                 maze[walker.x][walker.y] -= direction;
                 if (++countedRemovals > MaxCountedRemovals)
                     return attempt;
             }
             walker = stepped(walker, direction);
             const int arriving = opposite(direction);
-            if (passageOpen(maze, walker.x, walker.y, arriving) == 0)
+            if (PassageOpen(maze, walker.x, walker.y, arriving) == 0)
                 maze[walker.x][walker.y] -= arriving;
             if (walker.y == Rows - 1 || walker.x == Columns - 1) {
                 done = true;

@@ -2,7 +2,7 @@
 
 namespace maze {
 
-int passageOpen(const Grid& maze, int x, int y, int side) {
+int PassageOpen(const Grid& maze, int x, int y, int side) {
     double v = maze[x][y];
     int result = 1;
     for (int bit : {Right, Bottom, Left}) {

@@ -53,7 +53,7 @@ struct QUIBMAZE1 {
 // 1 when the side of cell (x, y) counts as open, 0 when walled. The value is peeled from the
 // top bit down, so values outside 0..15 read as the game has always read them: 16..31 open at
 // the top only, 32 and above and everything below 1 open on every side.
-int passageOpen(const Grid& maze, int x, int y, int side);
+int PassageOpen(const Grid& maze, int x, int y, int side);
 
 bool inGrid(Cell cell);
 

@@ -9,9 +9,9 @@ Cell pointerCell(QPointF twips) {
     return {int(std::floor(twips.x() / CellTwips)), int(std::floor(twips.y() / CellTwips))};
 }
 
-void findMoves(QUIBMAZE1& state, int x, int y) {
+void FindMoves(QUIBMAZE1& state, int x, int y) {
     const Grid& m = state.Maze;
-    auto open = [&](int cx, int cy, int side) { return passageOpen(m, cx, cy, side) == 1; };
+    auto open = [&](int cx, int cy, int side) { return PassageOpen(m, cx, cy, side) == 1; };
     auto slot = [](bool passable, Cell cell) {
         return passable ? std::optional(cell) : std::nullopt;
     };
@@ -47,7 +47,7 @@ TraceStep moveMouse(QUIBMAZE1& state, Cell pointer) {
     if (allowed == state.Moves.end())
         return {TraceStep::Beep, {}, {}};
     state.Moves[5] = pointer;
-    findMoves(state, pointer.x, pointer.y);
+    FindMoves(state, pointer.x, pointer.y);
     if (state.Maze[pointer.x][pointer.y] == FinishValue)
         return {TraceStep::Finished, {}, {}};
 

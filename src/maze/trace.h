@@ -15,7 +15,7 @@ Cell pointerCell(QPointF twips);
 
 // Fills Moves slots 1..4 with the open neighbours of (x, y): right, down, up, left. An edge is
 // open only when both cells that share it read open on their side.
-void findMoves(QUIBMAZE1& state, int x, int y);
+void FindMoves(QUIBMAZE1& state, int x, int y);
 
 // A press at the pointer's cell: starts a trace unless one runs, and restarts the clock.
 void pressMouse(QUIBMAZE1& state, Cell pointer);

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
 namespace pattern {
 
@@ -63,6 +64,7 @@ void wrongwrong::buildControls() {
         const int left = 240 + 540 * (i % 6);
         Ans[i] = new QLineEdit(client_);
         Ans[i]->setObjectName(QString("Ans%1").arg(i));
+        Ans[i]->setMaxLength(std::numeric_limits<int>::max());
         Ans[i]->setGeometry(platform::twipsRect(left, 540 + 900 * (i / 6), 495, 315));
         Ans[i]->installEventFilter(this);
         if (i > 0)

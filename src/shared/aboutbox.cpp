@@ -35,16 +35,14 @@ IconPicture::IconPicture(const QPixmap& icon, QWidget* parent) : QLabel(parent) 
 RuleLine::RuleLine(QLine twips, QWidget* parent) : QWidget(parent) {
     const QPoint from = platform::twipsPoint(twips.x1(), twips.y1());
     const QPoint to = platform::twipsPoint(twips.x2(), twips.y2());
-    setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 2)));
+    setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 1)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void RuleLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(Qt::gray);
+    painter.setPen(palette().color(QPalette::WindowText));
     painter.drawLine(0, 0, width(), 0);
-    painter.setPen(Qt::white);
-    painter.drawLine(0, 1, width(), 1);
 }
 
 AboutBox::AboutBox(const AboutLayout& layout, const QPixmap& icon, QWidget* parent)

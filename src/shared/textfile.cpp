@@ -35,6 +35,7 @@ void TextFileReader::throwIfAtEnd() const {
         throw platform::RunTimeError(platform::error::InputPastEnd, "Input past end of file");
 }
 
+// CR LF ends a line; a lone LF or CR does too, so files edited on Linux read the same.
 bool TextFileReader::atLineEnd() const {
     return pos_ < content_.size() && (content_[pos_] == '\r' || content_[pos_] == '\n');
 }

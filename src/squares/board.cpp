@@ -114,7 +114,7 @@ bool isEdgeSquare(const Cube1& cube, int square) {
            cube.EdgeSquares.end();
 }
 
-void scatterColour(Board& board, const Cube1& cube, shared::RandomSource& random, int centre,
+void ScatterColour(Board& board, const Cube1& cube, shared::RandomSource& random, int centre,
                    Colour colour) {
     board.colour[centre] = colour;
     for (int k = 1; k <= 8; ++k) {
@@ -138,7 +138,7 @@ void scatterNewGame(Board& board, const Cube1& cube, shared::RandomSource& rando
     const std::array<std::pair<int, Colour>, FaceCount> colours = {
         {{4, Red}, {13, Blue}, {22, Green}, {31, Yellow}, {40, White}, {49, Black}}};
     for (const auto& [centre, colour] : colours)
-        scatterColour(board, cube, random, centre, colour);
+        ScatterColour(board, cube, random, centre, colour);
 }
 
 } // namespace squares

@@ -70,7 +70,7 @@ bool isSolved(const Board& board);
 bool isEdgeSquare(const Cube1& cube, int square);
 
 // Colours the centre and four free edge and four free corner squares with the colour.
-void scatterColour(Board& board, const Cube1& cube, shared::RandomSource& random, int centre,
+void ScatterColour(Board& board, const Cube1& cube, shared::RandomSource& random, int centre,
                    Colour colour);
 // Reseeds and scatters all six colours over the board, as a new game does.
 void scatterNewGame(Board& board, const Cube1& cube, shared::RandomSource& random);

@@ -61,7 +61,11 @@ void Form1::Form_Load() {
 
 void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Picture1->setFocus();
+    // The focus starts on the icon; later showings (a restore) leave it where it was.
+    if (!shown_) {
+        shown_ = true;
+        Picture1->setFocus();
+    }
 }
 
 void Form1::Command1_Click() {

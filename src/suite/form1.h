@@ -28,6 +28,9 @@ class Form1 : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    bool shown_ = false;
 };
 
 } // namespace suite

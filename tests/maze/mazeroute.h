@@ -28,8 +28,8 @@ inline bool edgeOpen(const maze::Grid& grid, Cell from, Cell to) {
                      : dx == -1 ? maze::Right
                      : dy == 1  ? maze::Top
                                 : maze::Bottom;
-    return maze::passageOpen(grid, from.x, from.y, side) == 1 &&
-           maze::passageOpen(grid, to.x, to.y, back) == 1;
+    return maze::PassageOpen(grid, from.x, from.y, side) == 1 &&
+           maze::PassageOpen(grid, to.x, to.y, back) == 1;
 }
 
 // The shortest route from one cell to another through open edges, both ends included.

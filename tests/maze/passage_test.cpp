@@ -35,7 +35,7 @@ TEST(PassageOpen, PeelsTheValueFromTheTopBitDown) {
         const Grid grid = gridOf(c.value);
         for (const auto& side : sides) {
             const int expected = std::strchr(c.open, side.letter) ? 1 : 0;
-            EXPECT_EQ(passageOpen(grid, 3, 4, side.side), expected)
+            EXPECT_EQ(PassageOpen(grid, 3, 4, side.side), expected)
                 << "value " << c.value << " side " << side.letter;
         }
     }
@@ -45,7 +45,7 @@ TEST(FindMoves, AnEdgeIsOpenOnlyWhenBothCellsLeaveItOpen) {
     QUIBMAZE1 state;
     state.Maze = gridOf(15);
     state.Maze[5][5] = 0; // open all round, but its neighbours are walled
-    findMoves(state, 5, 5);
+    FindMoves(state, 5, 5);
     for (int slot = 1; slot <= 4; ++slot)
         EXPECT_FALSE(state.Moves[slot]) << slot;
 
@@ -53,14 +53,14 @@ TEST(FindMoves, AnEdgeIsOpenOnlyWhenBothCellsLeaveItOpen) {
     state.Maze[5][6] = 15 - Top;  // lower neighbour opens its top
     state.Maze[5][4] = 0.5;       // a fraction below 1 is open everywhere
     state.Maze[4][5] = 15 - Left; // left neighbour opens the wrong side
-    findMoves(state, 5, 5);
+    FindMoves(state, 5, 5);
     EXPECT_EQ(state.Moves[1], (Cell{6, 5}));
     EXPECT_EQ(state.Moves[2], (Cell{5, 6}));
     EXPECT_EQ(state.Moves[3], (Cell{5, 4}));
     EXPECT_FALSE(state.Moves[4]);
 
     state.Maze[5][5] = 15; // and both sides are needed the other way round too
-    findMoves(state, 5, 5);
+    FindMoves(state, 5, 5);
     for (int slot = 1; slot <= 4; ++slot)
         EXPECT_FALSE(state.Moves[slot]) << slot;
 }
@@ -68,12 +68,12 @@ TEST(FindMoves, AnEdgeIsOpenOnlyWhenBothCellsLeaveItOpen) {
 TEST(FindMoves, TheGridsBorderIsShutEvenWhereCellsAreOpen) {
     QUIBMAZE1 state;
     state.Maze = gridOf(0);
-    findMoves(state, 0, 0);
+    FindMoves(state, 0, 0);
     EXPECT_EQ(state.Moves[1], (Cell{1, 0}));
     EXPECT_EQ(state.Moves[2], (Cell{0, 1}));
     EXPECT_FALSE(state.Moves[3]);
     EXPECT_FALSE(state.Moves[4]);
-    findMoves(state, Columns - 1, Rows - 1);
+    FindMoves(state, Columns - 1, Rows - 1);
     EXPECT_FALSE(state.Moves[1]);
     EXPECT_FALSE(state.Moves[2]);
     EXPECT_EQ(state.Moves[3], (Cell{35, 24}));

@@ -1,6 +1,7 @@
 #include "scriptedservices.h"
 #include "squares/board.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -274,7 +275,7 @@ TEST(Scatter, RejectsTakenSquaresAndSquaresOfTheWrongKind) {
     auto at = [](int r) { return (r + 0.5) / 54.0; };
     ScriptedRandom random(
         {at(0), at(1), at(4), at(3), at(5), at(7), at(10), at(0), at(2), at(6), at(8)});
-    scatterColour(board, cube, random, 13, Blue);
+    ScatterColour(board, cube, random, 13, Blue);
     EXPECT_TRUE(random.values.empty());
     for (int i : {13, 3, 5, 7, 10, 0, 2, 6, 8})
         EXPECT_EQ(board.colour[i], Blue) << i;
@@ -282,16 +283,24 @@ TEST(Scatter, RejectsTakenSquaresAndSquaresOfTheWrongKind) {
     EXPECT_NE(board.colour[4], Blue);
 }
 
-TEST(Scatter, ANewGameReseedsFirst) {
+TEST(Scatter, ANewGameReseedsBeforeItsFirstDraw) {
     const Cube1 cube = tablesFor(1);
-    struct CountingRandom : shared::TimeSeededRandom {
-        int reseeds = 0;
+    // Notes "R" for every reseed and "d" for every draw.
+    struct RecordingRandom : shared::RandomSource {
+        shared::TimeSeededRandom real;
+        std::string log;
+        double next() override {
+            log += 'd';
+            return real.next();
+        }
         void reseedFromTime() override {
-            ++reseeds;
-            TimeSeededRandom::reseedFromTime();
+            log += 'R';
+            real.reseedFromTime();
         }
     } random;
     Board board;
     scatterNewGame(board, cube, random);
-    EXPECT_EQ(random.reseeds, 1);
+    ASSERT_GE(random.log.size(), 49u); // at least one draw for each of the 48 squares
+    EXPECT_EQ(random.log.front(), 'R');
+    EXPECT_EQ(std::count(random.log.begin(), random.log.end(), 'R'), 1);
 }

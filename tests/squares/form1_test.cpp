@@ -6,8 +6,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace squares;
 
@@ -73,6 +77,33 @@ class Form1Test : public QObject {
         for (int i = 0; i < SquareCount; ++i)
             QCOMPARE(bgrOf(form->Block[i]), form->board().colour[i]);
         QVERIFY(services->messages.isEmpty());
+    }
+
+    void menusCarryTheirCaptionsInOrder() {
+        QStringList captions;
+        for (QAction* menu : form->menuBar()->actions()) {
+            captions << menu->text();
+            for (QAction* item : menu->menu()->actions())
+                captions << (item->isSeparator() ? "-" : item->text());
+        }
+        QCOMPARE(captions,
+                 QStringList({"&Game", "&New", "&Open", "&Save", "Save &As", "-", "Difficulty &1",
+                              "Difficulty &2", "-", "E&xit", "&Help", "&Contents", "&About"}));
+    }
+
+    void aboutShowsTheSquaresBoxUntilOk() {
+        QString caption, title;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<shared::AboutBox*>(window); box && box->isVisible()) {
+                    caption = box->windowTitle();
+                    title = box->titleLabel->text();
+                    QTest::mouseClick(box->Command1, Qt::LeftButton);
+                }
+        });
+        form->HelpAbout->trigger();
+        QCOMPARE(caption, QString("About"));
+        QCOMPARE(title, QString("QUIBLAX Squares"));
     }
 
     void anInvalidDropSaysSoAndChangesNothing() {
