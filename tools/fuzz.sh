@@ -5,8 +5,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seconds=${1:-20}
 build=${2:-$here/../build/fuzz}
-cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" >/dev/null
+mkdir -p "$build"
+{ cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
+    cmake --build "$build"; } >"$build/build.log" 2>&1 ||
+    { tail -n 40 "$build/build.log"; echo "FAIL building the fuzz targets"; exit 1; }
 for target in fuzz_textfile fuzz_squ fuzz_maz; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"

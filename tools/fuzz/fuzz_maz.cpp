@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         maze::applyMazeFile(state, *file);
         for (int x = 0; x < maze::Columns; ++x)
             for (int y = 0; y < maze::Rows; ++y)
-                maze::passageOpen(state.Maze, x, y, maze::Top);
+                maze::PassageOpen(state.Maze, x, y, maze::Top);
     }
     return 0;
 }
