@@ -34,9 +34,7 @@ QRect pixelBox(QLine twips) {
 } // namespace
 
 Form1::Form1(shared::RandomSource* random)
-    : ownRandom_(random ? nullptr : new shared::TimeSeededRandom),
-      random_(random ? random : ownRandom_.get()),
-      about_(shared::AboutGame::Maze, QPixmap(":/art/maze-icon.png"), this) {
+    : random_(random), about_(shared::AboutGame::Maze, QPixmap(":/art/maze-icon.png"), this) {
     setObjectName("Form1");
     setWindowTitle(Caption);
     setWindowIcon(QIcon(":/art/maze-icon.png"));

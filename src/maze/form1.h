@@ -64,8 +64,7 @@ class Form1 : public QMainWindow {
     void drawTrailBox(Cell cell, const QColor& colour);
 
     Canvas* canvas_;
-    std::unique_ptr<shared::RandomSource> ownRandom_;
-    shared::RandomSource* random_;
+    shared::GameRandom random_;
     shared::AboutBoxHost about_;
     QUIBMAZE1 state_;
 };

@@ -43,9 +43,7 @@ int keyAscii(const QKeyEvent& key) {
 } // namespace
 
 wrongwrong::wrongwrong(shared::RandomSource* random)
-    : ownRandom_(random ? nullptr : new shared::TimeSeededRandom),
-      random_(random ? random : ownRandom_.get()),
-      about_(shared::AboutGame::Pattern, QPixmap(Icon), this) {
+    : random_(random), about_(shared::AboutGame::Pattern, QPixmap(Icon), this) {
     setObjectName("wrongwrong");
     setWindowTitle("Lumbrisk");
     setWindowIcon(QIcon(Icon));

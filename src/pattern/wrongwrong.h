@@ -61,8 +61,7 @@ class wrongwrong : public QMainWindow {
     void endGame();
 
     QWidget* client_;
-    std::unique_ptr<shared::RandomSource> ownRandom_;
-    shared::RandomSource* random_;
+    shared::GameRandom random_;
     shared::AboutBoxHost about_;
     Module1 Module1_;
 };

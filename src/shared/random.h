@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 
 namespace shared {
@@ -30,6 +31,20 @@ class TimeSeededRandom : public RandomSource {
   private:
     std::mt19937_64 engine_;
     std::uint64_t reseeds_ = 0;
+};
+
+// The random source a game draws from: the one a test hands in, or else its own
+// time-seeded generator.
+class GameRandom {
+  public:
+    explicit GameRandom(RandomSource* given)
+        : own_(given ? nullptr : new TimeSeededRandom), source_(given ? given : own_.get()) {}
+    RandomSource& operator*() const { return *source_; }
+    RandomSource* operator->() const { return source_; }
+
+  private:
+    std::unique_ptr<RandomSource> own_;
+    RandomSource* source_;
 };
 
 } // namespace shared

@@ -45,9 +45,7 @@ QLabel* makeArrow(QWidget* parent, const QString& name, int left, const QString&
 } // namespace
 
 Form1::Form1(shared::RandomSource* random)
-    : ownRandom_(random ? nullptr : new shared::TimeSeededRandom),
-      random_(random ? random : ownRandom_.get()),
-      about_(shared::AboutGame::Squares, QPixmap(":/art/squares-icon.png"), this) {
+    : random_(random), about_(shared::AboutGame::Squares, QPixmap(":/art/squares-icon.png"), this) {
     setObjectName("Form1");
     setWindowTitle(Caption);
     setWindowIcon(QIcon(":/art/squares-icon.png"));

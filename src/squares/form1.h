@@ -74,8 +74,7 @@ class Form1 : public QMainWindow {
 
     QWidget* client_;
     platform::DragController* drag_;
-    std::unique_ptr<shared::RandomSource> ownRandom_;
-    shared::RandomSource* random_;
+    shared::GameRandom random_;
     shared::AboutBoxHost about_;
     Board board_;
     Cube1 cube_;
