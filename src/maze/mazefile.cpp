@@ -1,6 +1,7 @@
 #include "mazefile.h"
 #include "platform/runtimeerror.h"
 #include "shared/numbertext.h"
+#include "shared/files.h"
 #include "shared/textfile.h"
 
 namespace maze {
@@ -28,7 +29,7 @@ std::variant<MazeFile, QString> parseMazFile(const QByteArray& content) {
 
 std::variant<MazeFile, QString> readMazFile(const QString& path) {
     QString problem;
-    const std::optional<QByteArray> content = shared::readWholeFile(path, &problem);
+    const std::optional<QByteArray> content = shared::readFile(path, shared::limit::SmallFile, &problem);
     if (!content)
         return problem;
     return parseMazFile(*content);

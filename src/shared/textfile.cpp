@@ -1,30 +1,13 @@
 #include "textfile.h"
+#include "files.h"
 #include "numbertext.h"
 #include "platform/runtimeerror.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 namespace shared {
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* problem) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (problem)
-            *problem = file.exists() ? file.errorString() : QString("The file does not exist.");
-        return std::nullopt;
-    }
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (problem)
-            *problem = file.errorString();
-        return std::nullopt;
-    }
-    return content;
-}
-
-std::optional<TextFileReader> TextFileReader::open(const QString& path, QString* problem) {
-    std::optional<QByteArray> content = readWholeFile(path, problem);
+std::optional<TextFileReader> TextFileReader::open(const QString& path, qint64 maxBytes,
+                                                   QString* problem) {
+    std::optional<QByteArray> content = readFile(path, maxBytes, problem);
     if (!content)
         return std::nullopt;
     return TextFileReader(std::move(*content));
@@ -101,14 +84,7 @@ void TextFileWriter::writeTextLine(const QString& text) {
 }
 
 bool TextFileWriter::save(const QString& path, QString* problem) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content_) != content_.size() ||
-        !file.commit()) {
-        if (problem)
-            *problem = file.errorString();
-        return false;
-    }
-    return true;
+    return saveFile(path, content_, problem);
 }
 
 } // namespace shared

@@ -14,8 +14,9 @@ class TextFileReader {
   public:
     explicit TextFileReader(QByteArray content) : content_(std::move(content)) {}
 
-    // Opens a file for reading; nullopt with the reason when it cannot be read.
-    static std::optional<TextFileReader> open(const QString& path, QString* problem);
+    // Opens a file of at most maxBytes for reading; nullopt with the reason when it cannot.
+    static std::optional<TextFileReader> open(const QString& path, qint64 maxBytes,
+                                              QString* problem);
 
     // One item: leading blanks skipped; runs to a comma or the line end, or, in double
     // quotes, to the closing quote. Trailing blanks of an unquoted item are dropped.
@@ -52,8 +53,5 @@ class TextFileWriter {
   private:
     QByteArray content_;
 };
-
-// Reads a whole file; nullopt with the reason when it cannot.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* problem);
 
 } // namespace shared

@@ -1,5 +1,6 @@
 #include "savedgame.h"
 #include "platform/runtimeerror.h"
+#include "shared/files.h"
 #include "shared/textfile.h"
 
 #include <cmath>
@@ -45,7 +46,7 @@ std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
 
 std::variant<Colours, QString> readSquFile(const QString& path) {
     QString problem;
-    std::optional<QByteArray> content = shared::readWholeFile(path, &problem);
+    std::optional<QByteArray> content = shared::readFile(path, shared::limit::SmallFile, &problem);
     if (!content)
         return problem;
     return parseSquFile(*content);

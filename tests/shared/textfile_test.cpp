@@ -1,4 +1,5 @@
 #include "platform/runtimeerror.h"
+#include "shared/files.h"
 #include "shared/textfile.h"
 
 #include <QDir>
@@ -90,7 +91,7 @@ TEST(TextFileWriter, SavingReplacesTheFileWholeOrLeavesItAlone) {
     TextFileWriter second;
     second.writeTextLine("second");
     ASSERT_TRUE(second.save(path, &problem));
-    auto content = readWholeFile(path, &problem);
+    auto content = readFile(path, limit::SmallFile, &problem);
     ASSERT_TRUE(content);
     EXPECT_EQ(*content, QByteArray("second\r\n"));
 
@@ -99,7 +100,7 @@ TEST(TextFileWriter, SavingReplacesTheFileWholeOrLeavesItAlone) {
     if (!QFileInfo(dir.path()).isWritable()) { // root writes anywhere
         EXPECT_FALSE(first.save(path, &problem));
         EXPECT_FALSE(problem.isEmpty());
-        EXPECT_EQ(*readWholeFile(path, nullptr), QByteArray("second\r\n"));
+        EXPECT_EQ(*readFile(path, limit::SmallFile, nullptr), QByteArray("second\r\n"));
     }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -109,6 +110,6 @@ TEST(TextFileWriter, SavingReplacesTheFileWholeOrLeavesItAlone) {
 
 TEST(TextFileReader, OpeningAMissingFileReportsIt) {
     QString problem;
-    EXPECT_FALSE(TextFileReader::open("/no/such/file.squ", &problem));
+    EXPECT_FALSE(TextFileReader::open("/no/such/file.squ", limit::SmallFile, &problem));
     EXPECT_FALSE(problem.isEmpty());
 }

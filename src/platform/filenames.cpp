@@ -1,0 +1,69 @@
+#include "filenames.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+// The entry of folder matching name ignoring case: exact case first, otherwise the first in
+// sorted order; empty when there is none.
+QString matchInFolder(const QString& folder, const QString& name) {
+    if (QFileInfo::exists(QDir(folder).filePath(name)))
+        return name;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return {};
+}
+
+} // namespace
+
+QString resolveFileName(const QString& stored) {
+    QString path = stored;
+    path.replace('\\', '/');
+    if (path.isEmpty())
+        return path;
+    const bool absolute = path.startsWith('/');
+    const QStringList parts = path.split('/', Qt::SkipEmptyParts);
+    QStringList resolved;
+    bool found = true;
+    for (const QString& part : parts) {
+        if (found && part != "." && part != "..") {
+            const QString folder =
+                (absolute ? "/" : "") +
+                (resolved.isEmpty() ? QString(absolute ? "" : ".") : resolved.join('/'));
+            const QString match = matchInFolder(folder.isEmpty() ? "/" : folder, part);
+            if (match.isEmpty()) {
+                found = false;
+                resolved << part;
+            } else {
+                resolved << match;
+            }
+        } else {
+            resolved << part;
+        }
+    }
+    QString result = resolved.join('/');
+    if (absolute)
+        result.prepend('/');
+    if (path.endsWith('/') && !result.endsWith('/'))
+        result += '/';
+    return result;
+}
+
+QString windowsDirectory() {
+    const QByteArray windir = qgetenv("windir");
+    if (!windir.isEmpty())
+        return QString::fromLocal8Bit(windir);
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quiblax";
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Stored file names come from another platform: upper-cased, with "\" between folders, or in
+// another case than the file on disk. Every open, read, rewrite and folder lookup of every game
+// goes through resolveFileName, so such names find their files here.
+namespace platform {
+
+// The path on disk for a stored name. "\" separates folders; each part that exists on disk is
+// matched ignoring case (an exact-case match wins, otherwise the first in sorted order); from
+// the first part that does not exist on, the name is kept as given, so a new file is created
+// under the name given, in the folder found.
+QString resolveFileName(const QString& stored);
+
+// The Windows directory: the "windir" environment value when it is set, otherwise the suite's
+// own folder under the user's configuration home (created on first use). No trailing separator.
+QString windowsDirectory();
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The one way every game reads and writes its files. Names go through the platform's
+// resolver first, so stored names in another case or with "\" find their files.
+namespace shared {
+
+// Size limits callers pass to readFile: what their formats can use, and no more.
+namespace limit {
+inline constexpr qint64 SmallFile = 64 * 1024;      // saved games, mazes, settings
+inline constexpr qint64 DataFile = 4 * 1024 * 1024; // puzzle sets, category files
+inline constexpr qint64 Picture = 32 * 1024 * 1024; // bitmaps and sounds
+} // namespace limit
+
+// Reads a regular file of at most maxBytes. nullopt when it cannot, with problem set to a
+// sentence in our words that names no path ("It is a folder, not a file.").
+std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem);
+
+// Replaces the file whole: writes a temporary file beside it, checks every write and the flush
+// to disk, then renames it over the target. On any failure the old file stays as it was, the
+// temporary file is removed, and problem says why.
+bool saveFile(const QString& path, const QByteArray& content, QString* problem);
+
+// Whether every character of text can be stored in the games' single-byte text files.
+bool isStorableText(const QString& text);
+
+} // namespace shared
