@@ -8,15 +8,20 @@ shift
 failed=0
 for program in "$@"; do
     work=$(mktemp -d)
+    windir=$(mktemp -d)
     arguments=()
     if [ "$program" = helpview ]; then
         cp "$suite/squares.hlp" "$work/"
         arguments=(squares.hlp --window normal)
     fi
-    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
+    # Hangman plays the puzzle set it finds there and keeps its settings in the Windows folder.
+    if [ "$program" = hangman ]; then
+        cp "$suite/CAPITALS.HNG" "$work/"
+    fi
+    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 windir="$windir" \
         timeout 30 "$suite/$program" "${arguments[@]}" >"$work.log" 2>&1)
     status=$?
-    left=$(cd "$work" && ls -A | grep -v '^squares.hlp$')
+    left=$(cd "$work" && ls -A | grep -v -e '^squares.hlp$' -e '^CAPITALS.HNG$')
     if [ $status -ne 0 ] || [ -n "$left" ]; then
         echo "FAIL $program: exit status $status${left:+, left behind: $left}"
         cat "$work.log"
@@ -24,6 +29,6 @@ for program in "$@"; do
     else
         echo "ok   $program"
     fi
-    rm -rf "$work" "$work.log"
+    rm -rf "$work" "$work.log" "$windir"
 done
 exit $failed

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace hangman {
@@ -84,7 +85,7 @@ std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
 } // namespace
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    QLabel::mousePressEvent(event);
+    event->accept();
     emit clicked();
 }
 
@@ -302,7 +303,7 @@ void Form1::Form_KeyPress(int KeyAscii) {
 void Form1::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     Form_KeyPress(text.isEmpty() ? 0 : text.front().unicode());
-    QMainWindow::keyPressEvent(event);
+    event->accept();
 }
 
 void Form1::Timer1_Timer() {
