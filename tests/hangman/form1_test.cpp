@@ -3,6 +3,7 @@
 #include "hangman/form4.h"
 #include "platform/twips.h"
 #include "scriptedservices.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,27 +19,11 @@ using namespace hangman;
 
 namespace {
 
-const QByteArray ThreeCities = "Cities\r\n 3, 0\r\nUSA, New York\r\nPeru, Lima\r\nJapan, Tokyo\r\n";
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-unsigned bgrOf(QWidget* w) {
-    const QColor c = w->palette().color(QPalette::Window);
-    return unsigned(c.red()) | unsigned(c.green()) << 8 | unsigned(c.blue()) << 16;
-}
+const QByteArray Cities = "Cities\r\n 3, 0\r\nUSA, New York\r\nPeru, Lima\r\nJapan, Tokyo\r\n";
 
 } // namespace
 
-// The Hangman window played with real key presses, in a folder of its own.
+// The Hangman window played with real keys and clicks, in a folder of its own.
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -47,7 +32,6 @@ class Form1Test : public QObject {
     Form1* form = nullptr;
 
     QString set() const { return work->filePath("CAPITALS.HNG"); }
-    QString settings() const { return work->filePath("win/HangQZ.Ini"); }
     void start() {
         form = new Form1;
         form->Form_Load();
@@ -58,17 +42,19 @@ class Form1Test : public QObject {
         for (const char* c = letters; *c; ++c)
             QTest::keyClick(form, *c);
     }
+    // What the slots show: "_" an empty box, "." a hidden slot.
     QString shownSlots() const {
         QString shown;
-        for (QLabel* slot : form->answer)
-            shown += slot->isVisible() ? (slot->text().isEmpty() ? "_" : slot->text()) : ".";
-        return shown.left(form->module().AnswerText.size());
+        for (int i = 0; i < form->module().AnswerText.size(); ++i) {
+            const QLabel* slot = form->answer[i];
+            shown += !slot->isVisible() ? "." : slot->text().isEmpty() ? "_" : slot->text();
+        }
+        return shown;
     }
     int partsShown() const {
-        int shown = 0;
-        for (QLabel* part : form->parts())
-            shown += part->isVisible();
-        return shown;
+        const auto parts = form->parts();
+        return int(
+            std::count_if(parts.begin(), parts.end(), [](QLabel* p) { return p->isVisible(); }));
     }
 
   private slots:
@@ -78,7 +64,7 @@ class Form1Test : public QObject {
         QVERIFY(QDir(work->path()).mkdir("win"));
         qputenv("windir", work->filePath("win").toLocal8Bit());
         QDir::setCurrent(work->path());
-        write(set(), ThreeCities);
+        QVERIFY(write(set(), Cities));
         services = new ScriptedServices;
     }
     void cleanup() {
@@ -94,45 +80,31 @@ class Form1Test : public QObject {
         QCOMPARE(form->windowTitle(), QString("Hangman - Cities"));
         QCOMPARE(form->client()->size(), platform::twipsSize(8580, 4320));
         QCOMPARE(form->alpha[13]->geometry(), platform::twipsRect(4665, 1830, 285, 285));
-        QCOMPARE(form->alpha[25]->geometry(), platform::twipsRect(5505, 2220, 285, 285));
         QCOMPARE(form->answer[30]->geometry(), platform::twipsRect(8085, 3615, 240, 285));
-        QCOMPARE(form->rfoot->geometry(), platform::twipsRect(1125, 1980, 390, 495));
         const QSize pictures[] = {{50, 68}, {21, 46}, {20, 40}, {19, 42}, {22, 34}, {23, 32}};
         for (int i = 0; i < FigureParts; ++i)
             QCOMPARE(form->parts()[i]->pixmap().size(), pictures[i]);
-        QCOMPARE(form->Hanger->pixmap().size(), QSize(124, 211));
-        QCOMPARE(form->NewGame1->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(form->HelpMe->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(form->Timer1->interval(), 100);
-        QVERIFY(form->Timer1->isActive());
         QCOMPARE(form->title->text(), QString("Clue:  USA"));
         QCOMPARE(shownSlots(), QString("___.____"));
-        QCOMPARE(partsShown(), 0);
         QCOMPARE(form->WinDir(), (work->filePath("win") + "\\").toUpper());
-        QCOMPARE(contentOf(set()), QByteArray(ThreeCities).replace(" 3, 0", " 3,  1"));
-        QCOMPARE(contentOf(settings()),
+        QCOMPARE(contentOf(set()), QByteArray(Cities).replace(" 3, 0", " 3,  1"));
+        QCOMPARE(contentOf(work->filePath("win/HangQZ.Ini")),
                  QByteArray("PuzzleName=CAPITALS.HNG\r\nHeadMoves=False\r\n"));
-        QVERIFY(!form->module().HeadMoves);
         QVERIFY(services->messages.isEmpty());
     }
 
     void typedLettersPlayToAWin() {
         start();
-        type("n1[");
-        QCOMPARE(shownSlots(), QString("N__.____"));
-        QCOMPARE(bgrOf(form->alpha[13]), 0xC0C0C0u);
-        QCOMPARE(bgrOf(form->alpha[14]), 0xFFFFFFu);
-        type("Oq");
+        type("n1[Oqo");
         QCOMPARE(shownSlots(), QString("N__._O__"));
+        QCOMPARE(form->alpha[13]->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(form->alpha[0]->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(form->Head->isVisible() && partsShown() == 1);
-        type("o");
         QCOMPARE(services->prompts(), QStringList({"You already used that letter!"}));
-        QCOMPARE(form->module().Misses, 1);
         type("EWYRK");
         QCOMPARE(shownSlots(), QString("NEW.YORK"));
         Form4* result = form->result();
-        QVERIFY(result->isVisible());
-        QVERIFY(!form->isEnabled());
+        QVERIFY(result->isVisible() && !form->isEnabled());
         QCOMPARE(result->Label1->text(), QString("Congratulations"));
         QCOMPARE(result->Label2->text(), QString("You are a winner!"));
         QVERIFY(result->HappyFace->isVisible() && !result->SadFace->isVisible());
@@ -141,7 +113,6 @@ class Form1Test : public QObject {
         type("z");
         QCOMPARE(services->prompts().last(),
                  QString("The game is over.  Click 'New Game' to play again."));
-        QCOMPARE(services->messages.last().title, QString("Oops"));
         QCOMPARE(services->messages.last().icon, platform::Icon::Critical);
         QCOMPARE(form->module().Misses, 1);
     }
@@ -151,8 +122,7 @@ class Form1Test : public QObject {
         const char* wrong = "abcdfg";
         for (int i = 0; i < FigureParts; ++i) {
             QTest::mouseClick(form->alpha[wrong[i] - 'a'], Qt::LeftButton);
-            QVERIFY(form->parts()[i]->isVisible());
-            QCOMPARE(partsShown(), i + 1);
+            QVERIFY(form->parts()[i]->isVisible() && partsShown() == i + 1);
         }
         Form4* result = form->result();
         QVERIFY(result->isVisible() && !form->isEnabled());
@@ -160,15 +130,15 @@ class Form1Test : public QObject {
         QCOMPARE(result->Label2->text(), QString("You Lose.  The Correct Answer is NEW YORK"));
         QVERIFY(result->SadFace->isVisible());
         QCOMPARE(shownSlots(), QString("___.____"));
-        result->close();
+        result->close(); // as the title bar or Alt+F4 would
         QVERIFY(!result->isVisible() && form->isEnabled());
-        QVERIFY(!result->SadFace->isVisible());
     }
 
     void eachNewGameMovesTheSetOnAndWraps() {
         start();
         const char* clues[] = {"Clue:  Peru", "Clue:  Japan", "Clue:  USA"};
         const char* lines[] = {" 3,  2", " 3,  3", " 3,  1"};
+        type("x");
         for (int i = 0; i < 3; ++i) {
             form->NewGame1->trigger();
             QCOMPARE(form->title->text(), QString(clues[i]));
@@ -183,29 +153,26 @@ class Form1Test : public QObject {
         services->fileAnswers = {work->filePath("Other.hng")};
         start();
         QCOMPARE(services->prompts(), QStringList({"No puzzles found!  Going to Options"}));
-        QCOMPARE(services->fileDialogs.size(), 1);
         QCOMPARE(services->fileDialogs[0].title, QString("Select Hangman File"));
         QVERIFY(services->fileDialogs[0].mustExist && !services->fileDialogs[0].save);
-        QCOMPARE(services->fileDialogs[0].nameFilters,
-                 QStringList({"HangMan Files (*.hng)", "All Files (*)"}));
         const QString upper = work->filePath("Other.hng").toUpper();
         QCOMPARE(form->PuzzleName(), upper);
-        QCOMPARE(contentOf(settings()),
+        QCOMPARE(contentOf(work->filePath("win/HangQZ.Ini")),
                  "PUZZLENAME=" + upper.toLatin1() + "\r\nHEADMOVES=FALSE\r\n");
-        // The Options command played the first puzzle, then the interrupted step the second.
+        // Options played the first puzzle, then the interrupted step the second.
         QCOMPARE(form->title->text(), QString("Clue:  Peru"));
         QVERIFY(contentOf(work->filePath("Other.hng")).contains(" 3,  2"));
     }
 
     void aBadSetIsLeftAsItWasAndTheGameGoesToOptions() {
-        const QByteArray bad = "Cities\r\n 3, 0\r\nUSA, New York\r\nPeru Lima\r\nJapan, Tokyo\r\n";
-        write(set(), bad);
+        const QByteArray bad = QByteArray(Cities).replace("Peru,", "Peru");
+        QVERIFY(write(set(), bad));
         start();
-        QCOMPARE(services->messages.size(), 2);
         QCOMPARE(
             services->prompts()[0],
             QString("Error In Puzzle File.\nLine 4 should hold a clue, a comma and an answer."));
         QCOMPARE(services->fileDialogs.size(), 1);
+        QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->endRequests, 1);
         QCOMPARE(contentOf(set()), bad);
     }
@@ -223,28 +190,18 @@ class Form1Test : public QObject {
         setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->prompts()[0].startsWith("The puzzle set cannot be rewritten"));
-        QCOMPARE(services->messages[0].title, QString("Oops"));
         QCOMPARE(contentOf(set()), before);
         QCOMPARE(QDir(work->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"CAPITALS.HNG"}));
         QCOMPARE(form->title->text(), QString("Clue:  Peru"));
-        QCOMPARE(shownSlots(), QString("____"));
     }
 
     void anUnusableWindowsDirectoryGivesOneMessageAndTheDefaults() {
-        write(work->filePath("plain"), "x");
+        QVERIFY(write(work->filePath("plain"), "x"));
         qputenv("windir", work->filePath("plain/win").toLocal8Bit());
         start();
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->prompts()[0].startsWith("The settings file "));
-        QCOMPARE(form->PuzzleName(), QString("CAPITALS.HNG"));
-        QCOMPARE(form->title->text(), QString("Clue:  USA"));
-    }
-
-    void theMovingHeadIsReadInAnyCase() {
-        write(settings(), "PuzzleName=capitals.hng\r\nHeadMoves=True\r\n");
-        start();
-        QVERIFY(form->module().HeadMoves);
         QCOMPARE(form->title->text(), QString("Clue:  USA"));
     }
 
@@ -252,19 +209,16 @@ class Form1Test : public QObject {
         QFile::copy(QCoreApplication::applicationDirPath() + "/hangman.hlp", "hangman.hlp");
         start();
         form->HelpMe->trigger();
-        QCOMPARE(services->started.size(), 1);
-        QVERIFY(services->started[0].second.contains("hangman.hlp"));
+        QVERIFY(services->started.size() == 1 &&
+                services->started[0].second.contains("hangman.hlp"));
         QTimer::singleShot(0, form, [this] { form->about().loaded()->Command1->click(); });
         form->AboutBox->trigger();
-        QVERIFY(form->about().loaded() && !form->about().loaded()->isVisible());
         QTimer::singleShot(0, form, [this] { form->editor()->Command7->click(); });
         form->EdPuzzles->trigger();
-        QVERIFY(!form->editor()->isVisible());
+        QVERIFY(form->about().loaded() && !form->editor()->isVisible());
         QCOMPARE(services->endRequests, 0);
         form->close();
         QCOMPARE(services->endRequests, 1);
-        form->CloseIt->trigger();
-        QCOMPARE(services->endRequests, 2);
     }
 };
 

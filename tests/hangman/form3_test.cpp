@@ -1,9 +1,8 @@
 #include "hangman/form3.h"
 #include "platform/twips.h"
 #include "scriptedservices.h"
+#include "testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,21 +10,6 @@
 #include <QTest>
 
 using namespace hangman;
-
-namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-} // namespace
 
 // The puzzle editor driven with real clicks and keys, with scripted boxes and dialogs.
 class Form3Test : public QObject {
@@ -36,10 +20,8 @@ class Form3Test : public QObject {
     Form3* editor = nullptr;
 
     void fill(const QString& clue, const QString& answer) {
-        editor->WhatClue->clear();
-        QTest::keyClicks(editor->WhatClue, clue);
-        editor->WhatAnswer->clear();
-        QTest::keyClicks(editor->WhatAnswer, answer);
+        editor->WhatClue->setText(clue);
+        editor->WhatAnswer->setText(answer);
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString entryLine() const { return editor->Label4->text(); }
@@ -62,13 +44,10 @@ class Form3Test : public QObject {
     }
 
     void aFreshEditorShowsAnEmptyUntitledSet() {
-        QCOMPARE(editor->windowTitle(), QString("Hangman - Edit Puzzle"));
         QCOMPARE(editor->size(), platform::twipsSize(5985, 2925));
-        QCOMPARE(editor->Command6->geometry(), platform::twipsRect(3270, 15, 615, 315));
         QCOMPARE(editor->WhatPuzzle->text(), QString("Untitled"));
         QCOMPARE(entryLine(), QString("Entry  1 of  1"));
         QCOMPARE(QApplication::focusWidget(), editor->WhatPuzzle);
-        QCOMPARE(editor->WhatAnswer->maxLength(), 31);
     }
 
     void navigationRefusesToLeaveAnUnfinishedEntry() {
@@ -79,58 +58,44 @@ class Form3Test : public QObject {
         click(editor->Command4);
         QCOMPARE(services->prompts(), QStringList({cantMake, cantMove, cantMove}));
         QCOMPARE(services->messages[0].title, QString("Oops"));
-        QCOMPARE(services->messages[0].icon, platform::Icon::None);
         QCOMPARE(entryLine(), QString("Entry  1 of  1"));
         fill("France", "Paris");
         click(editor->Command1);
         fill("Peru", "Lima");
         click(editor->Command1);
-        QCOMPARE(entryLine(), QString("Entry  3 of  3"));
         QTest::keyClicks(editor->WhatClue, "Half done");
         click(editor->Command2); // the unfinished last entry is dropped
         QCOMPARE(entryLine(), QString("Entry  2 of  2"));
-        QCOMPARE(editor->WhatClue->text(), QString("Peru"));
         click(editor->Command4);
-        QCOMPARE(entryLine(), QString("Entry  1 of  2"));
+        QCOMPARE(editor->WhatClue->text(), QString("France"));
         click(editor->Command3);
-        click(editor->Command1); // stepping onto the dropped entry shows what was typed
+        click(editor->Command1); // and keeps what was typed there
         QCOMPARE(entryLine(), QString("Entry  3 of  3"));
         QCOMPARE(editor->WhatClue->text(), QString("Half done"));
         QCOMPARE(services->messages.size(), 3);
     }
 
     void theNextButtonStopsAtAHundredEntries() {
-        for (int i = 1; i < 100; ++i) {
+        for (int i = 1; i <= 100; ++i) {
             fill("c", "a");
             click(editor->Command1);
         }
-        fill("c", "a");
-        QCOMPARE(entryLine(), QString("Entry  100 of  100"));
-        QVERIFY(services->messages.isEmpty());
-        click(editor->Command1);
         QCOMPARE(services->prompts(), QStringList({"100 is the maximum number of entries."}));
         QCOMPARE(entryLine(), QString("Entry  100 of  100"));
     }
 
-    void commasLeaveTheClueWithOneMessageEach() {
+    void commasAndUnstorableCharactersLeaveTheClueWithAMessageEach() {
         QTest::keyClicks(editor->WhatClue, "Big, Apple");
         QCOMPARE(editor->WhatClue->text(), QString("Big Apple"));
         QCOMPARE(services->prompts(), QStringList({"Hangman is removing the comma."}));
         QCOMPARE(services->messages[0].title, QString("Invalid Character"));
         editor->WhatClue->setText(",a,b");
-        QCOMPARE(editor->WhatClue->text(), QString("ab"));
-        QCOMPARE(services->messages.size(), 3);
         QCOMPARE(editor->EntryClue[1], QString("ab"));
-    }
-
-    void answersAreCutAt31AndUnstorableCharactersRefused() {
+        editor->WhatClue->setText(QString("ab") + QChar(0x6771));
+        QCOMPARE(editor->WhatClue->text(), QString("ab"));
+        QCOMPARE(services->messages.size(), 4);
         QTest::keyClicks(editor->WhatAnswer, QString(40, 'x'));
-        QCOMPARE(editor->WhatAnswer->text().size(), 31);
-        editor->WhatClue->setText("Tokyo");
-        editor->WhatClue->setText(QString("Tokyo ") + QChar(0x6771));
-        QCOMPARE(editor->WhatClue->text(), QString("Tokyo"));
-        QCOMPARE(services->messages.size(), 1);
-        QVERIFY(services->prompts()[0].contains("cannot be stored"));
+        QCOMPARE(editor->EntryAnswer[1].size(), 31);
     }
 
     void saveWritesTheSetAndDropsTheUnfinishedLastEntry() {
@@ -142,7 +107,6 @@ class Form3Test : public QObject {
         QTest::keyClicks(editor->WhatClue, "unfinished");
         services->fileAnswers = {file("new.hng")};
         click(editor->Command6);
-        QCOMPARE(services->fileDialogs.size(), 1);
         QVERIFY(services->fileDialogs[0].save && !services->fileDialogs[0].confirmOverwrite);
         QCOMPARE(contentOf(file("new.hng")),
                  QByteArray("\"Two, and more\"\r\n 2, 0\r\nFrance, Paris\r\n USA , New York \r\n"));
@@ -150,38 +114,29 @@ class Form3Test : public QObject {
         QVERIFY(services->messages.isEmpty());
     }
 
-    void saveOverAFileAsksFirstAndAFailedSaveChangesNothing() {
-        write(file("old.hng"), "old");
+    void saveAsksBeforeReplacingAndAFailedSaveChangesNothing() {
+        click(editor->Command6); // nothing to save yet
+        QVERIFY(services->fileDialogs.isEmpty() && services->messages.size() == 1);
+        QVERIFY(write(file("old.hng"), "old"));
         fill("France", "Paris");
         click(editor->Command1);
-        services->fileAnswers = {file("old.hng"), file("missing/folder/x.hng")};
-        services->messageAnswers = {platform::Answer::No};
+        services->fileAnswers = {file("old.hng"), file("missing/x.hng")};
+        services->messageAnswers = {platform::Answer::Ok, platform::Answer::No};
         click(editor->Command6);
-        QCOMPARE(services->prompts(),
-                 QStringList({file("old.hng") + " already exists!  OverWrite?"}));
-        QCOMPARE(services->messages[0].title, QString("Hangman - Overwrite?"));
-        QCOMPARE(services->messages[0].buttons, platform::Buttons::YesNo);
+        QCOMPARE(services->prompts()[1], file("old.hng") + " already exists!  OverWrite?");
+        QCOMPARE(services->messages[1].title, QString("Hangman - Overwrite?"));
         QCOMPARE(contentOf(file("old.hng")), QByteArray("old"));
         click(editor->Command6);
-        QVERIFY(services->prompts()[1].startsWith("The puzzle set cannot be saved as"));
+        QVERIFY(services->prompts()[2].startsWith("The puzzle set cannot be saved as"));
         QCOMPARE(entryLine(), QString("Entry  2 of  2"));
-        QVERIFY(!QFileInfo::exists(file("missing")));
-    }
-
-    void nothingIsSavedFromAnOnlyUnfinishedEntry() {
-        QTest::keyClicks(editor->WhatClue, "clue only");
-        click(editor->Command6);
-        QVERIFY(services->fileDialogs.isEmpty());
-        QCOMPARE(services->messages.size(), 1);
     }
 
     void loadReadsASetAndABadOneLeavesTheEditorAsItWas() {
         fill("Kept", "Entry");
-        write(file("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n");
-        write(file("good.hng"), "Good\r\n 2,  1\r\nFrance, Paris\r\nPeru, Lima\r\n");
+        QVERIFY(write(file("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n"));
+        QVERIFY(write(file("good.hng"), "Good\r\n 2,  1\r\nFrance, Paris\r\nPeru, Lima\r\n"));
         services->fileAnswers = {file("bad.hng"), file("good.hng")};
         click(editor->Command5);
-        QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->prompts()[0].contains("cannot be loaded"));
         QCOMPARE(editor->WhatClue->text(), QString("Kept"));
         QCOMPARE(editor->WhatPuzzle->text(), QString("Untitled"));
@@ -189,8 +144,6 @@ class Form3Test : public QObject {
         QCOMPARE(editor->WhatPuzzle->text(), QString("Good"));
         QCOMPARE(entryLine(), QString("Entry  1 of  2"));
         QCOMPARE(editor->WhatClue->text(), QString("France"));
-        QCOMPARE(services->fileDialogs[1].title, QString("Select Hangman File"));
-        QVERIFY(services->fileDialogs[1].mustExist);
         click(editor->Command7);
         QVERIFY(!editor->isVisible());
     }

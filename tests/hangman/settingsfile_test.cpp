@@ -1,4 +1,5 @@
 #include "hangman/settingsfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,27 +10,14 @@ using namespace hangman;
 
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+QByteArray numberedLines(int count) {
+    QByteArray lines;
+    for (int i = 1; i <= count; ++i)
+        lines += "k" + QByteArray::number(i) + "=v\r\n";
+    return lines;
 }
 
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-// A settings file in a temporary Windows directory, reached through the upper-cased WinDir.
-struct SettingsFolder {
-    QTemporaryDir dir;
-    SettingsFile settings{winDirFrom(dir.path())};
-    QString file() const { return dir.filePath("HangQZ.Ini"); }
-    QString read(QString key, QString* problem = nullptr) const {
-        QString ignored;
-        return settings.ReadSetting(key, problem ? problem : &ignored);
-    }
-};
+const QByteArray Missing = "(none)";
 
 } // namespace
 
@@ -39,102 +27,72 @@ TEST(Settings, WinDirIsUpperCasedAndEndsInABackslash) {
     EXPECT_EQ(SettingsFile(winDirFrom("/tmp/w")).path(), "/TMP/W\\HangQZ.Ini");
 }
 
-TEST(Settings, KeysMatchAsPrefixesAndTheLastMatchWins) {
+// Each case in a fresh Windows folder, reached through the upper-cased WinDir.
+TEST(Settings, TheReaderMatchesPrefixesTakesTheLastMatchAndCreatesAMissingFile) {
+    const QByteArray defaults = "PuzzleName=CAPITALS.HNG\r\nHeadMoves=False\r\n";
     const struct {
-        QStringList lines;
-        QString value;
+        QByteArray before;
+        const char* key;
+        const char* value;
+        QByteArray after;
     } cases[] = {
-        {{"PUZZLENAME=A.HNG"}, "A.HNG"},
-        {{"PUZZLENAMES=B.HNG"}, "B.HNG"},
-        {{"PUZZLENAME"}, ""},
-        {{"PUZZLENAME=A.HNG", "OTHER=1", "PUZZLENAME = C.HNG  "}, "C.HNG"},
-        {{"PUZZLENAMEX"}, "PUZZLENAMEX"},
-        {{"HEADMOVES=TRUE"}, ""},
-        {{}, ""},
+        {Missing, "PuzzleName", "CAPITALS.HNG", defaults},
+        {Missing, "HeadMoves", "FALSE", defaults},
+        {"headmoves=True\r\n", "HeadMoves", "TRUE", "headmoves=True\r\n"},
+        {"PuzzleNames=b.hng\r\n", "PuzzleName", "B.HNG", ""},
+        {"PuzzleName\r\nPuzzleName=\r\n", "PuzzleName", "", ""},
+        {"PuzzleName=a\r\nx=1\r\nPUZZLENAME = c.hng  \r\n", "PuzzleName", "C.HNG", ""},
+        {"PuzzleNameX\r\n", "PuzzleName", "PUZZLENAMEX", ""},
+        {numberedLines(50) + "PuzzleName=beyond\r\n", "PuzzleName", "", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(settingValue(c.lines, "PUZZLENAME"), c.value) << c.lines.join('|').toStdString();
-    EXPECT_EQ(
-        withSetting({"PUZZLENAME=A", "X=1", "PUZZLENAMES=B", "PUZZLENAME"}, "PUZZLENAME", "C"),
-        QStringList({"PUZZLENAME=C", "X=1", "PUZZLENAME=C", "PUZZLENAME"}));
-    EXPECT_EQ(withSetting({"X=1"}, "PUZZLENAME", "C"), QStringList({"X=1"}));
-}
-
-TEST(Settings, AMissingFileIsCreatedWithTheTwoDefaultLines) {
-    SettingsFolder folder;
-    QString key = "PuzzleName";
-    QString problem;
-    EXPECT_EQ(folder.settings.ReadSetting(key, &problem), "CAPITALS.HNG");
-    EXPECT_EQ(key, "PUZZLENAME");
-    EXPECT_EQ(problem, "");
-    EXPECT_EQ(contentOf(folder.file()), "PuzzleName=CAPITALS.HNG\r\nHeadMoves=False\r\n");
-    EXPECT_EQ(folder.read("HeadMoves"), "FALSE");
-}
-
-TEST(Settings, ValuesAreReadUpperCased) {
-    SettingsFolder folder;
-    write(folder.file(), "headmoves=True\r\npuzzlename=sets/my.hng\r\n");
-    EXPECT_EQ(folder.read("HeadMoves"), "TRUE");
-    EXPECT_EQ(folder.read("PuzzleName"), "SETS/MY.HNG");
-    EXPECT_EQ(contentOf(folder.file()), "headmoves=True\r\npuzzlename=sets/my.hng\r\n");
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        if (c.before != Missing) {
+            ASSERT_TRUE(write(dir.filePath("HangQZ.Ini"), c.before));
+        }
+        QString key = c.key, problem;
+        EXPECT_EQ(SettingsFile(winDirFrom(dir.path())).ReadSetting(key, &problem), c.value)
+            << c.before.toStdString();
+        EXPECT_EQ(key, QString(c.key).toUpper());
+        EXPECT_EQ(problem, "");
+        EXPECT_EQ(contentOf(dir.filePath("HangQZ.Ini")), c.after.isEmpty() ? c.before : c.after);
+    }
 }
 
 TEST(Settings, TheWriterUpperCasesEveryLineRewritesEveryMatchAndAddsNoKey) {
-    SettingsFolder folder;
-    write(folder.file(), "HeadMoves=true\r\nPuzzleName=a.hng\r\n; note\r\npuzzlename=b.hng\r\n");
-    QString key = "PuzzleName", value = "/home/Sets/New.hng";
-    QString problem;
-    ASSERT_TRUE(folder.settings.WriteSetting(key, value, &problem)) << problem.toStdString();
-    EXPECT_EQ(value, "/HOME/SETS/NEW.HNG");
-    EXPECT_EQ(contentOf(folder.file()), "HEADMOVES=TRUE\r\nPUZZLENAME=/HOME/SETS/NEW.HNG\r\n; "
-                                        "NOTE\r\nPUZZLENAME=/HOME/SETS/NEW.HNG\r\n");
-    write(folder.file(), "HeadMoves=False\r\n");
-    ASSERT_TRUE(folder.settings.WriteSetting(key, value, &problem));
-    EXPECT_EQ(contentOf(folder.file()), "HEADMOVES=FALSE\r\n");
+    const struct {
+        QByteArray before, after;
+    } cases[] = {
+        {Missing, "PUZZLENAME=/HOME/NEW.HNG\r\n"},
+        {"HeadMoves=true\r\nPuzzleName=a\r\n; note\r\npuzzlenames=b\r\n",
+         "HEADMOVES=TRUE\r\nPUZZLENAME=/HOME/NEW.HNG\r\n; NOTE\r\nPUZZLENAME=/HOME/NEW.HNG\r\n"},
+        {"HeadMoves=False\r\nPuzzleName\r\n", "HEADMOVES=FALSE\r\nPUZZLENAME\r\n"},
+        {numberedLines(49) + "PuzzleName=a\r\npuzzlename=beyond\r\n",
+         numberedLines(49).toUpper() + "PUZZLENAME=/HOME/NEW.HNG\r\npuzzlename=beyond\r\n"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        if (c.before != Missing) {
+            ASSERT_TRUE(write(dir.filePath("HangQZ.Ini"), c.before));
+        }
+        QString key = "PuzzleName", value = "/home/New.hng", problem;
+        EXPECT_TRUE(SettingsFile(winDirFrom(dir.path())).WriteSetting(key, value, &problem));
+        EXPECT_EQ(value, "/HOME/NEW.HNG");
+        EXPECT_EQ(contentOf(dir.filePath("HangQZ.Ini")), c.after) << c.before.toStdString();
+    }
 }
 
-TEST(Settings, WithoutAFileTheWriterCreatesItsOneLine) {
-    SettingsFolder folder;
-    QString key = "PuzzleName", value = "x.hng";
-    QString problem;
-    ASSERT_TRUE(folder.settings.WriteSetting(key, value, &problem));
-    EXPECT_EQ(contentOf(folder.file()), "PUZZLENAME=X.HNG\r\n");
-}
-
-TEST(Settings, FiftyLinesAreHeldAndTheLinesBeyondAreKeptAsTheyStand) {
-    SettingsFolder folder;
-    QByteArray content;
-    for (int i = 1; i <= 49; ++i)
-        content += "k" + QByteArray::number(i) + "=v\r\n";
-    content += "PuzzleName=fifty.hng\r\npuzzlename=beyond.hng\r\n";
-    write(folder.file(), content);
-    EXPECT_EQ(folder.read("PuzzleName"), "FIFTY.HNG");
-    QString key = "PuzzleName", value = "new.hng";
-    QString problem;
-    ASSERT_TRUE(folder.settings.WriteSetting(key, value, &problem));
-    const QByteArray rewritten = contentOf(folder.file());
-    EXPECT_TRUE(rewritten.startsWith("K1=V\r\n"));
-    EXPECT_TRUE(rewritten.endsWith("K49=V\r\nPUZZLENAME=NEW.HNG\r\npuzzlename=beyond.hng\r\n"));
-}
-
-TEST(Settings, ASettingsFileThatIsAFolderGivesTheDefaultsAndAReason) {
-    SettingsFolder folder;
-    ASSERT_TRUE(QDir(folder.dir.path()).mkdir("HangQZ.Ini"));
-    QString problem;
-    EXPECT_EQ(folder.read("PuzzleName", &problem), "CAPITALS.HNG");
-    EXPECT_EQ(problem, "It is a folder, not a file.");
-    QString key = "PuzzleName", value = "x.hng";
-    EXPECT_FALSE(folder.settings.WriteSetting(key, value, &problem));
-    EXPECT_TRUE(QFileInfo(folder.file()).isDir());
-}
-
-TEST(Settings, AWindowsDirectoryThatCannotBeMadeGivesTheDefaultsAndAReason) {
+TEST(Settings, AFileOrFolderThatCannotBeUsedGivesTheDefaultsAndAReason) {
     QTemporaryDir dir;
-    write(dir.filePath("plain"), "not a folder");
-    const SettingsFile settings(winDirFrom(dir.filePath("plain/windows")));
-    QString key = "HeadMoves";
-    QString problem;
-    EXPECT_EQ(settings.ReadSetting(key, &problem), "FALSE");
-    EXPECT_FALSE(problem.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("HangQZ.Ini"));
+    ASSERT_TRUE(write(dir.filePath("plain"), "not a folder"));
+    for (const QString& winDir : {dir.path(), dir.filePath("plain/windows")}) {
+        const SettingsFile settings(winDirFrom(winDir));
+        QString key = "PuzzleName", value = "x.hng", problem;
+        EXPECT_EQ(settings.ReadSetting(key, &problem), "CAPITALS.HNG");
+        EXPECT_FALSE(problem.isEmpty());
+        EXPECT_FALSE(settings.WriteSetting(key, value, &problem));
+    }
+    EXPECT_TRUE(QFileInfo(dir.filePath("HangQZ.Ini")).isDir());
     EXPECT_EQ(contentOf(dir.filePath("plain")), "not a folder");
 }
