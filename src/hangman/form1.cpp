@@ -221,8 +221,9 @@ void Form1::NewGame1_Click() {
     }
     std::variant<PuzzleSet, QString> read = readPuzzleSet(PuzzleName_);
     while (const QString* problem = std::get_if<QString>(&read)) {
-        platform::msgBox("Error In Puzzle File.\n" + *problem, platform::Buttons::Ok,
-                         platform::Icon::Critical, "Oops");
+        platform::msgBox(QString("Error In Puzzle File.\n%1\n%2")
+                             .arg(platform::resolveFileName(PuzzleName_), *problem),
+                         platform::Buttons::Ok, platform::Icon::Critical, "Oops");
         if (optionsRun) {
             platform::endProgram();
             return;
@@ -301,8 +302,10 @@ void Form1::Form_KeyPress(int KeyAscii) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    // Alt with a letter opens a menu; it types nothing.
     const QString text = event->text();
-    Form_KeyPress(text.isEmpty() ? 0 : text.front().unicode());
+    if (!(event->modifiers() & Qt::AltModifier))
+        Form_KeyPress(text.isEmpty() ? 0 : text.front().unicode());
     event->accept();
 }
 

@@ -96,6 +96,7 @@ class Form1Test : public QObject {
     void typedLettersPlayToAWin() {
         start();
         type("n1[Oqo");
+        QTest::keyClick(form, 'e', Qt::AltModifier);
         QCOMPARE(shownSlots(), QString("N__._O__"));
         QCOMPARE(form->alpha[13]->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
         QCOMPARE(form->alpha[0]->palette().color(QPalette::Window), QColor(Qt::white));
@@ -170,7 +171,8 @@ class Form1Test : public QObject {
         start();
         QCOMPARE(
             services->prompts()[0],
-            QString("Error In Puzzle File.\nLine 4 should hold a clue, a comma and an answer."));
+            QString("Error In Puzzle File.\nCAPITALS.HNG\nLine 4 should hold a clue, a comma and "
+                    "an answer."));
         QCOMPARE(services->fileDialogs.size(), 1);
         QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->endRequests, 1);
