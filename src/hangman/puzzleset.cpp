@@ -22,6 +22,24 @@ bool needsQuotes(const QString& item) {
     return item.contains(',') || shared::trimBlanks(item).startsWith('"');
 }
 
+bool isBlank(QChar c) {
+    return c == ' ' || c == '\t';
+}
+
+// The item as the game writes it back: quoted also when blanks around it must be kept.
+QString storedItem(const QString& item) {
+    const bool blanks = !item.isEmpty() && (isBlank(item.front()) || isBlank(item.back()));
+    return needsQuotes(item) || blanks ? '"' + item + '"' : item;
+}
+
+// A double quote left open runs past the line end: the line is damaged.
+bool hasOpenQuote(const QStringList& items) {
+    for (const QString& item : items)
+        if (item.contains('\r') || item.contains('\n'))
+            return true;
+    return false;
+}
+
 // A whole number item, or -1 when the item is none.
 qint64 wholeNumber(const QString& item) {
     if (!shared::isNumberItem(item))
@@ -43,6 +61,8 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
         return QString("The file is empty.");
     PuzzleSet set;
     const QStringList title = lineItems(lines[0]);
+    if (hasOpenQuote(title))
+        return QString("A double quote on line 1 is not closed.");
     if (title.size() != 1)
         return QString("The title on line 1 holds a comma.");
     set.title = title[0];
@@ -65,6 +85,8 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
     set.position = int(position);
     for (int i = 0; i < count; ++i) {
         const QStringList items = lineItems(lines[i + 2]);
+        if (hasOpenQuote(items))
+            return QString("A double quote on line %1 is not closed.").arg(i + 3);
         if (items.size() != 2)
             return QString("Line %1 should hold a clue, a comma and an answer.").arg(i + 3);
         if (items[1].size() > MaxAnswerLength)
@@ -90,11 +112,11 @@ bool canBeWritten(const QString& item) {
 
 QByteArray gameContent(const PuzzleSet& set) {
     shared::TextFileWriter writer;
-    writer.writeTextLine(itemText(set.title));
+    writer.writeTextLine(storedItem(set.title));
     writer.writeTextLine(shared::numberText(set.puzzles.size()) + ", " +
                          shared::numberText(set.position));
     for (const Puzzle& puzzle : set.puzzles)
-        writer.writeTextLine(itemText(puzzle.clue) + ", " + itemText(puzzle.answer));
+        writer.writeTextLine(storedItem(puzzle.clue) + ", " + storedItem(puzzle.answer));
     return writer.content();
 }
 

@@ -54,6 +54,9 @@ TEST(PuzzleSetFile, AnItemHoldingACommaIsWrittenInQuotesAndReadsBackTheSame) {
     const QByteArray rewritten = gameContent(set);
     EXPECT_EQ(rewritten, "\"Towns, Cities\"\r\n 1,  0\r\n\"Paris, France\", \"1,000 years\"\r\n");
     EXPECT_EQ(parsed(rewritten), set);
+    const PuzzleSet blanks = parsed("\" T\"\r\n 1, 0\r\n\" a\", \"b \"\r\n");
+    EXPECT_EQ(blanks.puzzles[0], (Puzzle{" a", "b "}));
+    EXPECT_EQ(parsed(gameContent(blanks)), blanks);
     EXPECT_TRUE(canBeWritten("say \"hi\"") && canBeWritten("a, b"));
     EXPECT_FALSE(canBeWritten("say \"hi\", then") || canBeWritten("\"begins"));
 }
@@ -84,6 +87,7 @@ TEST(PuzzleSetFile, UnplayableSetsNameTheirProblem) {
         {"blank line", "T\r\n 1, 0\r\n\r\n", "Line 3"},
         {"answer too long", "T\r\n 1, 0\r\nA, " + answer32 + "\r\n", "longer than 31"},
         {"title with comma", "T, U\r\n 1, 0\r\nA, B\r\n", "title"},
+        {"open quote", "T\r\n 2, 0\r\nA, \"B\r\nC, D\r\n", "line 3 is not closed"},
     };
     for (const auto& c : cases) {
         const auto read = parsePuzzleSet(c.content);
