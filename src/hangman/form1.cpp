@@ -50,7 +50,8 @@ Label* makeLabel(QWidget* parent, const QString& name, QRect twips) {
 QLabel* makePicture(QWidget* parent, const QString& name, QRect twips, const QString& art) {
     QLabel* picture = makeLabel(parent, name, twips);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(art));
+    if (!art.isEmpty())
+        picture->setPixmap(QPixmap(art));
     return picture;
 }
 
@@ -96,8 +97,6 @@ Form1::Form1() : about_(shared::AboutGame::Hangman, QPixmap(Icon), this) {
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
     buildMenus();
-    Form3_ = std::make_unique<Form3>(this);
-    Form4_ = std::make_unique<Form4>(this);
 }
 
 Form1::~Form1() = default;
@@ -119,7 +118,8 @@ void Form1::buildControls() {
     rfoot = makePicture(Hanger, "rfoot", {1125, 1980, 390, 495}, ":/art/hangman-rfoot.png");
     for (QLabel* part : parts())
         part->hide();
-    Face1 = makePicture(client_, "Face1", {7590, 120, 810, 945}, ":/art/hangman-head.png");
+    Face1 = makePicture(client_, "Face1", {7590, 120, 810, 945}, {});
+    Face1->setPixmap(Head->pixmap());
     Face1->hide();
 
     for (int i = 0; i < LetterCount; ++i) {
@@ -163,6 +163,18 @@ void Form1::buildMenus() {
     HelpMe =
         platform::addMenuItem(help, "HelpMe", "&Contents", this, &Form1::HelpMe_Click, Qt::Key_F1);
     AboutBox = platform::addMenuItem(help, "AboutBox", "&About", this, &Form1::AboutBox_Click);
+}
+
+Form3* Form1::editor() {
+    if (!Form3_)
+        Form3_ = std::make_unique<Form3>(this);
+    return Form3_.get();
+}
+
+Form4* Form1::result() {
+    if (!Form4_)
+        Form4_ = std::make_unique<Form4>(this);
+    return Form4_.get();
 }
 
 std::array<QLabel*, FigureParts> Form1::parts() const {
@@ -263,8 +275,8 @@ void Form1::showPuzzle(const QString& clue) {
 }
 
 void Form1::alpha_Click(int Index) {
-    const GuessResult result = guessLetter(HANGMAN1_, Index);
-    switch (result.outcome) {
+    const GuessResult guess = guessLetter(HANGMAN1_, Index);
+    switch (guess.outcome) {
     case Guess::Ignored:
         return;
     case Guess::GameIsOver:
@@ -279,14 +291,14 @@ void Form1::alpha_Click(int Index) {
         break;
     }
     platform::setBackground(alpha[Index], LightGrey);
-    for (int i : result.uncovered)
+    for (int i : guess.uncovered)
         if (i < AnswerSlots)
             answer[i]->setText(QString(QChar(65 + Index)));
-    if (result.outcome == Guess::Missed || result.outcome == Guess::Lost)
+    if (guess.outcome == Guess::Missed || guess.outcome == Guess::Lost)
         parts()[HANGMAN1_.Misses - 1]->show();
-    if (result.outcome == Guess::Won || result.outcome == Guess::Lost) {
+    if (guess.outcome == Guess::Won || guess.outcome == Guess::Lost) {
         setEnabled(false);
-        Form4_->showResult(HANGMAN1_.Won == 1, HANGMAN1_.RevealMask);
+        result()->showResult(HANGMAN1_.Won == 1, HANGMAN1_.RevealMask);
     }
 }
 
@@ -338,8 +350,8 @@ void Form1::Options_Click() {
 }
 
 void Form1::EdPuzzles_Click() {
-    Form3_->EditorFresh = true;
-    Form3_->exec();
+    editor()->EditorFresh = true;
+    editor()->exec();
 }
 
 void Form1::CloseIt_Click() {

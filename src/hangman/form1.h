@@ -47,8 +47,9 @@ class Form1 : public QMainWindow {
     const HANGMAN1& module() const { return HANGMAN1_; }
     const QString& WinDir() const { return WinDir_; }
     const QString& PuzzleName() const { return PuzzleName_; }
-    Form3* editor() const { return Form3_.get(); }
-    Form4* result() const { return Form4_.get(); }
+    // The editor and the result window, loaded when first needed.
+    Form3* editor();
+    Form4* result();
     shared::AboutBoxHost& about() { return about_; }
     // The figure's parts in the order they are shown: Head, body, larm, rarm, lfoot, rfoot.
     std::array<QLabel*, FigureParts> parts() const;
