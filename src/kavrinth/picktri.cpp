@@ -32,6 +32,9 @@ picktri::picktri(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel("Click the game piece you wish to use.", this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(platform::twipsRect(1380, 480, 3255, 225));
+    // The mapped font runs wider than the one the layout was made for: the line stays whole.
+    if (Label1->sizeHint().width() > Label1->width())
+        Label1->resize(Label1->sizeHint().width(), Label1->height());
     for (int i = 0; i < PieceCount; ++i) {
         auto* picture = new PictureBox(this);
         picture->setObjectName(QString("piecepic%1").arg(i));
