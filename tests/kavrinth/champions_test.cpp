@@ -90,14 +90,6 @@ TEST(Champions, ShortOrNonNumericFilesHoldNoList) {
     EXPECT_FALSE(parseChampions(""));
 }
 
-TEST(Champions, CommasAndQuotesAreNoInitials) {
-    EXPECT_TRUE(isAllowedInitial('A'));
-    EXPECT_TRUE(isAllowedInitial('7'));
-    EXPECT_FALSE(isAllowedInitial(','));
-    EXPECT_FALSE(isAllowedInitial('"'));
-    EXPECT_FALSE(isAllowedInitial(QChar(0x20AC))); // the euro sign cannot be stored
-}
-
 TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("kavrinth.hal");

@@ -38,12 +38,6 @@ TEST(PieceSetting, ValuesRoundHalfToEvenAndStrayOnesUseTheDefault) {
         EXPECT_EQ(pieceIndex(setting), index) << setting;
 }
 
-TEST(PieceSetting, FileBytes) {
-    EXPECT_EQ(defaultPieceFile(), "[PIECE]\r\nPIECE=11\r\n");
-    EXPECT_EQ(pieceFileFor(5), "[PIECE]\r\nPIECE= 5\r\n");
-    EXPECT_EQ(findPieceSetting(pieceFileFor(39)), "39");
-}
-
 TEST(PieceSetting, AMissingFileIsCreatedAnUnreadableOneLeftAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("kavrinth.ini");
