@@ -172,7 +172,7 @@ class KavrinthTest : public QObject {
             QCOMPARE(winner->windowTitle(), QString("TOP 10!  Enter Initials"));
             QTest::keyClick(winner->editWinnerName[0], ',');
             QTest::keyClick(winner->editWinnerName[0], 'a');
-            focusAfterTyping << QApplication::focusWidget()->objectName();
+            focusAfterTyping << winner->focusWidget()->objectName();
             QTest::keyClick(winner->editWinnerName[1], 'b');
             QTest::keyClick(winner->editWinnerName[2], 'c');
         });
