@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace kavrinth;
 
@@ -234,6 +236,27 @@ class KavrinthTest : public QObject {
         QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
         QCOMPARE(shown(1), piecePicture(5).toImage());
         QCOMPARE(form->game().Board[1], Piece);
+    }
+
+    void aFolderThatTakesNoFilesGivesAMessageAndTheGameGoesOn() {
+        // Files cannot grow beyond a few bytes while the picker saves the choice.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 8;
+        whenModal([](QWidget* modal) {
+            QTest::mouseClick(qobject_cast<picktri*>(modal)->piecepic[5], Qt::LeftButton);
+        });
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        form->Changpiece->trigger();
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(services->prompts().size(), 1);
+        QVERIFY(services->prompts().last().startsWith("The chosen piece cannot be kept"));
+        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
+        QCOMPARE(shown(1), piecePicture(11).toImage());
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        QCOMPARE(form->YourScore->text(), QString("Score: 25"));
     }
 };
 
