@@ -1,0 +1,111 @@
+#include "champions.h"
+#include "platform/filenames.h"
+#include "platform/runtimeerror.h"
+#include "shared/files.h"
+#include "shared/numbertext.h"
+#include "shared/textfile.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace kavrinth {
+
+Champions defaultChampions() {
+    Champions list;
+    for (Champion& entry : list)
+        entry = {"AAA", 0};
+    return list;
+}
+
+std::optional<Champions> parseChampions(const QByteArray& content) {
+    shared::TextFileReader reader(content);
+    Champions list;
+    try {
+        for (Champion& entry : list) {
+            entry.initials = reader.readItem();
+            const double score = reader.readNumber();
+            if (!(std::fabs(score) <= 2147483647.0) || score != std::trunc(score))
+                return std::nullopt;
+            entry.score = qint64(score);
+        }
+    } catch (const platform::RunTimeError&) {
+        return std::nullopt;
+    }
+    return list;
+}
+
+QByteArray championsBytes(const Champions& list) {
+    shared::TextFileWriter writer;
+    for (const Champion& entry : list) {
+        writer.writeTextLine(entry.initials);
+        writer.writeNumberLine(entry.score);
+    }
+    return writer.content();
+}
+
+bool qualifies(const Champions& list, qint64 score) {
+    for (const Champion& entry : list)
+        if (score > entry.score)
+            return true;
+    return false;
+}
+
+bool insertChampion(Champions& list, const QString& initials, qint64 score) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (score > list[i].score) {
+            for (std::size_t j = list.size() - 1; j > i; --j)
+                list[j] = list[j - 1];
+            list[i] = {initials, score};
+            return true;
+        }
+    }
+    return false;
+}
+
+QString championsListText(const Champions& list) {
+    QString text;
+    for (const Champion& entry : list)
+        text += entry.initials + "\t" + shared::numberText(entry.score) + "\r";
+    return text;
+}
+
+bool isAllowedInitial(QChar c) {
+    return c != ',' && c != '"' && c.isPrint() && shared::isStorableText(QString(c));
+}
+
+LoadedChampions loadChampions(const QString& path) {
+    LoadedChampions loaded;
+    if (!QFileInfo::exists(platform::resolveFileName(path))) {
+        loaded.state = FileState::Missing;
+        return loaded;
+    }
+    const std::optional<QByteArray> content =
+        shared::readFile(path, shared::limit::SmallFile, &loaded.problem);
+    if (!content) {
+        loaded.state = FileState::Unreadable;
+        return loaded;
+    }
+    const std::optional<Champions> list = parseChampions(*content);
+    if (!list) {
+        loaded.state = FileState::Malformed;
+        return loaded;
+    }
+    loaded.state = FileState::Read;
+    loaded.list = *list;
+    return loaded;
+}
+
+Recorded recordChampion(const QString& path, const QString& initials, qint64 score,
+                        QString* problem) {
+    LoadedChampions loaded = loadChampions(path);
+    if (loaded.state == FileState::Missing)
+        loaded.list = defaultChampions();
+    else if (loaded.state != FileState::Read)
+        return Recorded::NotAvailable;
+    if (!insertChampion(loaded.list, initials, score))
+        return Recorded::NoPlace;
+    return shared::saveFile(path, championsBytes(loaded.list), problem) ? Recorded::Saved
+                                                                        : Recorded::NotSaved;
+}
+
+} // namespace kavrinth

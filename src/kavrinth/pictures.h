@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace kavrinth {
+
+inline constexpr unsigned Magenta = 0x00FF00FF;
+
+// Piece picture n (0..39) as the picker holds it.
+QPixmap piecePicture(int index);
+
+// A picture box without a border that tells when it is clicked: pressed and let go on it.
+class PictureBox : public QLabel {
+    Q_OBJECT
+  public:
+    explicit PictureBox(QWidget* parent);
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+} // namespace kavrinth

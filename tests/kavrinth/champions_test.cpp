@@ -1,0 +1,128 @@
+#include "kavrinth/champions.h"
+#include "shared/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kavrinth;
+
+namespace {
+
+Champions withScores(std::initializer_list<qint64> scores) {
+    Champions list = defaultChampions();
+    int i = 0;
+    for (qint64 s : scores) {
+        list[i] = {QString("E%1").arg(i + 1), s};
+        ++i;
+    }
+    return list;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// Runs the call in a child process whose files cannot grow beyond a few bytes.
+int onAFullDisk(const std::function<int()>& call) {
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(call());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(Champions, NewScoresGoBelowEqualOnesAndAboveTheFirstLower) {
+    Champions list = withScores({150, 100, 100, 50, 0, 0, 0, 0, 0, 0});
+    ASSERT_TRUE(insertChampion(list, "NEW", 100));
+    EXPECT_EQ(list[3], (Champion{"NEW", 100}));
+    EXPECT_EQ(list[2].initials, "E3");
+    EXPECT_EQ(list[4], (Champion{"E4", 50}));
+    EXPECT_EQ(list[9].initials, "E9"); // the last 0 dropped off
+
+    ASSERT_TRUE(insertChampion(list, "TOP", 151));
+    EXPECT_EQ(list[0].initials, "TOP");
+    EXPECT_EQ(list[9].initials, "E8");
+
+    Champions low = withScores({300, 200, 0, 0, 0, 0, 0, 0, 0, 0});
+    ASSERT_TRUE(insertChampion(low, "LOW", 5));
+    EXPECT_EQ(low[2].initials, "LOW"); // just before the first 0
+
+    const Champions full = withScores({9, 8, 7, 6, 5, 4, 3, 2, 1, 1});
+    Champions same = full;
+    EXPECT_FALSE(qualifies(full, 1));
+    EXPECT_FALSE(insertChampion(same, "NO", 1));
+    EXPECT_EQ(same, full);
+    EXPECT_TRUE(qualifies(full, 2));
+    EXPECT_FALSE(qualifies(defaultChampions(), 0));
+}
+
+TEST(Champions, FileRoundTripAndItsBytes) {
+    QByteArray expected;
+    for (int i = 0; i < 10; ++i)
+        expected += "AAA\r\n 0 \r\n";
+    EXPECT_EQ(championsBytes(defaultChampions()), expected);
+    Champions list = withScores({675, -3});
+    EXPECT_EQ(championsBytes(list).left(20), "E1\r\n 675 \r\nE2\r\n-3 \r\n");
+    EXPECT_EQ(parseChampions(championsBytes(list)), list);
+    EXPECT_EQ(championsListText(list).section('\r', 0, 1), "E1\t 675\rE2\t-3");
+}
+
+TEST(Champions, ShortOrNonNumericFilesHoldNoList) {
+    const QByteArray good = championsBytes(defaultChampions());
+    EXPECT_TRUE(parseChampions(good));
+    EXPECT_FALSE(parseChampions(good.left(good.size() - 6))); // the last score cut off
+    EXPECT_FALSE(parseChampions(QByteArray(good).replace(" 0 \r\nAAA\r\n 0", " 0 \r\nAAA\r\nx0")));
+    EXPECT_FALSE(parseChampions(QByteArray(good).replace(5, 3, "1.5")));
+    EXPECT_FALSE(parseChampions(""));
+}
+
+TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavrinth.hal");
+    QString problem;
+    ASSERT_EQ(recordChampion(path, "ABC", 120, &problem), Recorded::Saved);
+    Champions expected = defaultChampions();
+    expected[0] = {"ABC", 120};
+    EXPECT_EQ(fileBytes(path), championsBytes(expected));
+    EXPECT_EQ(loadChampions(path).state, FileState::Read);
+
+    // A list that cannot be read stays as it is.
+    const QByteArray cut = championsBytes(expected).left(30);
+    ASSERT_TRUE(shared::saveFile(path, cut, &problem));
+    EXPECT_EQ(recordChampion(path, "XYZ", 500, &problem), Recorded::NotAvailable);
+    EXPECT_EQ(fileBytes(path), cut);
+    EXPECT_EQ(loadChampions(path).state, FileState::Malformed);
+
+    const QString folder = dir.filePath("folder.hal");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(loadChampions(folder).state, FileState::Unreadable);
+    EXPECT_EQ(recordChampion(folder, "XYZ", 500, &problem), Recorded::NotAvailable);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(RecordChampion, AFullDiskKeepsTheOldList) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavrinth.hal");
+    QString problem;
+    ASSERT_TRUE(shared::saveFile(path, championsBytes(defaultChampions()), &problem));
+    const int result = onAFullDisk([&] {
+        QString why;
+        return int(recordChampion(path, "ABC", 120, &why));
+    });
+    EXPECT_EQ(result, int(Recorded::NotSaved));
+    EXPECT_EQ(fileBytes(path), championsBytes(defaultChampions()));
+}

@@ -1,0 +1,264 @@
+#include "kavrinth/champions.h"
+#include "kavrinth/frmwinner.h"
+#include "kavrinth/kavrinth.h"
+#include "kavrinth/picktri.h"
+#include "kavrinth/pictures.h"
+#include "platform/dragcontroller.h"
+#include "platform/twips.h"
+#include "scriptedservices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+using namespace kavrinth;
+
+// The Kavrinth window driven with real mouse and key events, with scripted boxes.
+class KavrinthTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    ScriptedServices* services = nullptr;
+    Kavrinth* form = nullptr;
+
+    QPoint centreOf(int hole) {
+        return form->peg[hole]->mapTo(form->client(), form->peg[hole]->rect().center());
+    }
+    void press(int hole) { QTest::mousePress(form->peg[hole], Qt::LeftButton, {}, {18, 17}); }
+    void moveOver(int hole) { QTest::mouseMove(form->client(), centreOf(hole)); }
+    void release(int hole) {
+        QTest::mouseRelease(form->client(), Qt::LeftButton, {}, centreOf(hole));
+    }
+    void drag(int from, int to) {
+        press(from);
+        moveOver(to);
+        release(to);
+    }
+    QImage shown(int hole) { return form->peg[hole]->pixmap().toImage(); }
+    static QByteArray bytesOf(const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Runs the step as soon as a modal window is up, from inside its event loop.
+    static void whenModal(std::function<void(QWidget*)> step) {
+        auto* timer = new QTimer;
+        timer->setInterval(5);
+        connect(timer, &QTimer::timeout, [timer, step] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                step(modal);
+            }
+        });
+        timer->start();
+    }
+    // One jump left: 4 over 2 into the empty hole 1 ends the game with one piece on 15.
+    void lastJumpAhead() {
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        Triangle& game = form->game();
+        for (int h = 1; h <= 15; ++h)
+            game.Board[h] = h == 2 || h == 4 ? Piece : Empty;
+        game.PegsRemoved = 13;
+    }
+
+  private slots:
+    void initTestCase() {
+        QApplication::setApplicationName("Kavrinth");
+        QVERIFY(QDir::setCurrent(folder.path()));
+    }
+    void init() {
+        for (const QString& name : QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            QVERIFY(QFile::remove(name) || QDir(name).removeRecursively());
+        services = new ScriptedServices;
+        form = new Kavrinth;
+        form->Form_Load();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() {
+        delete form;
+        delete services;
+    }
+
+    void startsOnLevelOneWithItsMenus() {
+        QCOMPARE(form->windowTitle(), QString("Kavrinth"));
+        QCOMPARE(form->client()->size(), platform::twipsSize(8790, 5475));
+        QVERIFY(form->Level1->isChecked() && !form->Level2->isChecked());
+        for (int n = 1; n <= 28; ++n)
+            QCOMPARE(form->peg[n]->isVisible(), n <= 15);
+        QCOMPARE(form->peg[22]->geometry(), platform::twipsRect(705, 3495, 540, 525));
+        QCOMPARE(form->YourScore->text(), QString("Score: 0"));
+        QCOMPARE(form->YourTime->text(), QString("Time: 0"));
+        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
+        QCOMPARE(shown(3), piecePicture(11).toImage());
+        QStringList captions;
+        for (QAction* item : form->menuBar()->actions().first()->menu()->actions())
+            captions << item->text();
+        QCOMPARE(captions,
+                 QStringList({"&New", "", "Level &1", "Level &2", "Level &3", "", "&Change Piece",
+                              "&List Champs", "&Reset Champs", "E&xit"}));
+        QCOMPARE(form->Newgame->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(form->rules->shortcut(), QKeySequence(Qt::Key_F1));
+
+        form->Level3->trigger();
+        QVERIFY(form->Level3->isChecked() && !form->Level1->isChecked());
+        QVERIFY(form->peg[28]->isVisible());
+        QCOMPARE(form->game().HoleCount, 28);
+    }
+
+    void theOpeningClickThenAJumpByDragging() {
+        press(4); // no drag before the opening removal
+        QVERIFY(!form->dragController()->dragging());
+        release(4);
+        QCOMPARE(form->game().Board[4], Piece);
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        QCOMPARE(form->game().Board[1], Empty);
+        QCOMPARE(shown(1), form->trihemp->pixmap().toImage());
+        QCOMPARE(form->YourScore->text(), QString("Score: 25"));
+        form->Timer1_Timer();
+        QCOMPARE(form->YourTime->text(), QString("Time:  1"));
+
+        drag(4, 1);
+        QVERIFY(services->messages.isEmpty());
+        QCOMPARE(form->game().Board[2], Empty);
+        QCOMPARE(shown(1), piecePicture(11).toImage());
+        QCOMPARE(shown(4), form->trihemp->pixmap().toImage());
+        QCOMPARE(form->YourScore->text(), QString("Score:  49"));
+
+        drag(6, 6);
+        drag(6, 5);
+        drag(11, 2);
+        QCOMPARE(services->prompts(), QStringList({"Can't do that because there's a piece there.",
+                                                   "That is an invalid move."}));
+        QCOMPARE(services->messages[0].title, QString("Oops"));
+        QCOMPARE(services->messages[0].icon, platform::Icon::Critical);
+    }
+
+    void aRefusalDuringTheDragEndsIt() {
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        drag(4, 1); // holes 2 and 4 are empty now; 11 could jump over 7 into 4
+        press(2);
+        QVERIFY(!form->dragController()->dragging());
+        moveOver(11);
+        moveOver(4);
+        release(4);
+        QCOMPARE(services->prompts(), QStringList({"There's no piece there."}));
+        QCOMPARE(form->game().Board[11], Piece);
+        QCOMPARE(form->game().Board[4], Empty);
+
+        form->game().ClockRunning = false;
+        press(3);
+        moveOver(5);
+        moveOver(6);
+        release(6);
+        QCOMPARE(services->prompts().size(), 2);
+        QCOMPARE(services->prompts().last(), GameIsOverText);
+    }
+
+    void aWinnerEntersInitialsThenListsAndResets() {
+        lastJumpAhead();
+        QStringList focusAfterTyping;
+        whenModal([&focusAfterTyping](QWidget* modal) {
+            auto* winner = qobject_cast<frmWinner*>(modal);
+            QVERIFY(winner);
+            QCOMPARE(winner->windowTitle(), QString("TOP 10!  Enter Initials"));
+            QTest::keyClick(winner->editWinnerName[0], ',');
+            QTest::keyClick(winner->editWinnerName[0], 'a');
+            focusAfterTyping << winner->focusWidget()->objectName();
+            QTest::keyClick(winner->editWinnerName[1], 'b');
+            QTest::keyClick(winner->editWinnerName[2], 'c');
+        });
+        drag(4, 1);
+        QCOMPARE(services->prompts().first(), QString("Game is over.  You have  1 piece "
+                                                      "left.\rScore:   350"));
+        QCOMPARE(services->messages.first().title, QString("Game Over"));
+        QCOMPARE(focusAfterTyping, QStringList({"editWinnerName1"}));
+        QVERIFY(!form->winnerWindow()->isVisible());
+        Champions expected = defaultChampions();
+        expected[0] = {"ABC", 350};
+        QCOMPARE(bytesOf("kavrinth.hal"), championsBytes(expected));
+        QCOMPARE(form->game().Score, qint16(0));
+        QCOMPARE(form->YourScore->text(), QString("Score:  350"));
+
+        form->listchamps->trigger();
+        QCOMPARE(services->prompts().last(), championsListText(expected));
+        QVERIFY(services->prompts().last().startsWith("ABC\t 350\rAAA\t 0\r"));
+        QCOMPARE(services->messages.last().title, QString("Champs"));
+
+        services->messageAnswers = {platform::Answer::No, platform::Answer::Yes,
+                                    platform::Answer::Ok, platform::Answer::Yes};
+        form->resetem->trigger();
+        QVERIFY(QFile::exists("kavrinth.hal"));
+        form->resetem->trigger();
+        form->resetem->trigger();
+        const auto& m = services->messages;
+        QCOMPARE(m[m.size() - 3].prompt, QString("Champs were reset"));
+        QCOMPARE(m[m.size() - 3].title, QString("Kavrinth"));
+        QCOMPARE(m.last().prompt, QString("Champs were previously reset"));
+        QCOMPARE(m.last().title, QString("Oops"));
+    }
+
+    void anUnreadableChampionsFileIsLeftAlone() {
+        QVERIFY(QDir().mkdir("kavrinth.hal"));
+        lastJumpAhead();
+        drag(4, 1);
+        QCOMPARE(services->prompts().last(), ChampsNotAvailable);
+        QVERIFY(!form->winnerWindow());
+        QVERIFY(QFileInfo("kavrinth.hal").isDir());
+        form->listchamps->trigger();
+        QCOMPARE(services->prompts().last(), ChampsNotAvailable);
+    }
+
+    void changePieceKeepsTheClickedPictureAndStartsAgain() {
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        whenModal([](QWidget* modal) {
+            auto* picker = qobject_cast<picktri*>(modal);
+            QVERIFY(picker);
+            QTest::mouseClick(picker->piecepic[5], Qt::LeftButton);
+        });
+        form->Changpiece->trigger();
+        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
+        QCOMPARE(shown(1), piecePicture(5).toImage());
+        QCOMPARE(form->YourScore->text(), QString("Score: 0"));
+
+        whenModal([](QWidget* modal) { modal->close(); });
+        form->Changpiece->trigger();
+        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
+        QCOMPARE(shown(1), piecePicture(5).toImage());
+        QCOMPARE(form->game().Board[1], Piece);
+    }
+
+    void aFolderThatTakesNoFilesGivesAMessageAndTheGameGoesOn() {
+        // Files cannot grow beyond a few bytes while the picker saves the choice.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 8;
+        whenModal([](QWidget* modal) {
+            QTest::mouseClick(qobject_cast<picktri*>(modal)->piecepic[5], Qt::LeftButton);
+        });
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        form->Changpiece->trigger();
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(services->prompts().size(), 1);
+        QVERIFY(services->prompts().last().startsWith("The chosen piece cannot be kept"));
+        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
+        QCOMPARE(shown(1), piecePicture(11).toImage());
+        QTest::mouseClick(form->peg[1], Qt::LeftButton);
+        QCOMPARE(form->YourScore->text(), QString("Score: 25"));
+    }
+};
+
+QTEST_MAIN(KavrinthTest)
+#include "kavrinth_test.moc"
