@@ -9,14 +9,20 @@ shift
 failed=0
 for program in "$@"; do
     work=$(mktemp -d)
+    windir=$(mktemp -d)
     arguments=()
     expected='^squares.hlp$'
     [ "$program" = kavrinth ] && expected='^(kavrinth\.ini|kavrinth\.hal)$'
+    [ "$program" = hangman ] && expected='^CAPITALS\.HNG$'
     if [ "$program" = helpview ]; then
         cp "$suite/squares.hlp" "$work/"
         arguments=(squares.hlp --window normal)
     fi
-    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
+    # Hangman plays the puzzle set it finds there and keeps its settings in the Windows folder.
+    if [ "$program" = hangman ]; then
+        cp "$suite/CAPITALS.HNG" "$work/"
+    fi
+    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 windir="$windir" \
         timeout 30 "$suite/$program" "${arguments[@]}" >"$work.log" 2>&1)
     status=$?
     left=$(cd "$work" && ls -A | grep -Ev "$expected")
@@ -27,6 +33,6 @@ for program in "$@"; do
     else
         echo "ok   $program"
     fi
-    rm -rf "$work" "$work.log"
+    rm -rf "$work" "$work.log" "$windir"
 done
 exit $failed

@@ -1,0 +1,100 @@
+#include "hangman/puzzleset.h"
+
+#include <gtest/gtest.h>
+
+using namespace hangman;
+
+namespace {
+
+const QByteArray EditorSaved =
+    "Capitals\r\n 3, 0\r\nFrance, Paris\r\nUSA, New York\r\nPeru, Lima\r\n";
+
+PuzzleSet parsed(const QByteArray& content) {
+    const auto read = parsePuzzleSet(content);
+    if (const QString* problem = std::get_if<QString>(&read))
+        ADD_FAILURE() << problem->toStdString();
+    return std::holds_alternative<PuzzleSet>(read) ? std::get<PuzzleSet>(read) : PuzzleSet{};
+}
+
+} // namespace
+
+TEST(PuzzleSetFile, TheEditorsFormReadsAndTheGameRewritesItWithTwoBlanks) {
+    PuzzleSet set = parsed(EditorSaved);
+    EXPECT_EQ(set.title, "Capitals");
+    EXPECT_EQ(set.position, 0);
+    ASSERT_EQ(set.puzzles.size(), 3);
+    EXPECT_EQ(set.puzzles[1], (Puzzle{"USA", "New York"}));
+    set.position = nextPosition(set.position, 3);
+    EXPECT_EQ(gameContent(set),
+              "Capitals\r\n 3,  1\r\nFrance, Paris\r\nUSA, New York\r\nPeru, Lima\r\n");
+    EXPECT_EQ(parsed(gameContent(set)), set);
+}
+
+TEST(PuzzleSetFile, TheEditorWritesPositionZeroWithOneBlank) {
+    const QList<Puzzle> puzzles = {{"France", "Paris"}, {"USA", "New York"}, {"Peru", "Lima"}};
+    EXPECT_EQ(editorContent("Capitals", puzzles), EditorSaved);
+    // Texts as typed; the set still reads the same way.
+    EXPECT_EQ(editorContent(" Odd ", {{"a ", " b"}}), " Odd \r\n 1, 0\r\na ,  b\r\n");
+}
+
+TEST(PuzzleSetFile, ThePositionMovesOnAndWrapsPastTheLast) {
+    const struct {
+        int position, count, next;
+    } cases[] = {{0, 12, 1}, {3, 12, 4}, {11, 12, 12}, {12, 12, 1},
+                 {3, 3, 1},  {40, 3, 1}, {0, 1, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(nextPosition(c.position, c.count), c.next) << c.position << " of " << c.count;
+}
+
+TEST(PuzzleSetFile, AnItemHoldingACommaIsWrittenInQuotesAndReadsBackTheSame) {
+    const PuzzleSet set =
+        parsed("\"Towns, Cities\"\r\n 1,  0\r\n\"Paris, France\", \"1,000 years\"\r\n");
+    EXPECT_EQ(set.title, "Towns, Cities");
+    EXPECT_EQ(set.puzzles[0], (Puzzle{"Paris, France", "1,000 years"}));
+    const QByteArray rewritten = gameContent(set);
+    EXPECT_EQ(rewritten, "\"Towns, Cities\"\r\n 1,  0\r\n\"Paris, France\", \"1,000 years\"\r\n");
+    EXPECT_EQ(parsed(rewritten), set);
+    const PuzzleSet blanks = parsed("\" T\"\r\n 1, 0\r\n\" a\", \"b \"\r\n");
+    EXPECT_EQ(blanks.puzzles[0], (Puzzle{" a", "b "}));
+    EXPECT_EQ(parsed(gameContent(blanks)), blanks);
+    EXPECT_TRUE(canBeWritten("say \"hi\"") && canBeWritten("a, b"));
+    EXPECT_FALSE(canBeWritten("say \"hi\", then") || canBeWritten("\"begins"));
+}
+
+TEST(PuzzleSetFile, LinesAfterTheLastPuzzleAreNotRead) {
+    const PuzzleSet set = parsed("T\r\n 1, 0\r\nA, B\r\nnot, a, puzzle\r\n");
+    EXPECT_EQ(set.puzzles.size(), 1);
+}
+
+TEST(PuzzleSetFile, UnplayableSetsNameTheirProblem) {
+    const QByteArray answer32(32, 'A');
+    const struct {
+        const char* what;
+        QByteArray content;
+        const char* problem;
+    } cases[] = {
+        {"empty", "", "empty"},
+        {"title only", "T\r\n", "Line 2"},
+        {"count not a number", "T\r\n x, 0\r\nA, B\r\n", "number of puzzles"},
+        {"count 0", "T\r\n 0, 0\r\n", "number of puzzles"},
+        {"count not whole", "T\r\n 1.5, 0\r\nA, B\r\nC, D\r\n", "number of puzzles"},
+        {"line 2 one number", "T\r\n 1\r\n 0\r\nA, B\r\n", "two numbers"},
+        {"position below 0", "T\r\n 1, -1\r\nA, B\r\n", "last puzzle played"},
+        {"position text", "T\r\n 1, x\r\nA, B\r\n", "last puzzle played"},
+        {"fewer lines", "T\r\n 3, 0\r\nA, B\r\nC, D\r\n", "3 puzzles but holds only 2"},
+        {"no comma", "T\r\n 2, 0\r\nA, B\r\nC D\r\n", "Line 4"},
+        {"three items", "T\r\n 1, 0\r\nA, B, C\r\n", "Line 3"},
+        {"blank line", "T\r\n 1, 0\r\n\r\n", "Line 3"},
+        {"answer too long", "T\r\n 1, 0\r\nA, " + answer32 + "\r\n", "longer than 31"},
+        {"title with comma", "T, U\r\n 1, 0\r\nA, B\r\n", "title"},
+        {"open quote", "T\r\n 2, 0\r\nA, \"B\r\nC, D\r\n", "line 3 is not closed"},
+    };
+    for (const auto& c : cases) {
+        const auto read = parsePuzzleSet(c.content);
+        ASSERT_TRUE(std::holds_alternative<QString>(read)) << c.what;
+        EXPECT_TRUE(std::get<QString>(read).contains(c.problem))
+            << c.what << ": " << std::get<QString>(read).toStdString();
+    }
+    EXPECT_EQ(parsed("T\r\n 1, 0\r\nA, " + QByteArray(31, 'A') + "\r\n").puzzles[0].answer.size(),
+              31);
+}
