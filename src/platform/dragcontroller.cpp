@@ -28,6 +28,9 @@ class DragOutline : public QWidget {
 DragController::DragController(QWidget* form)
     : QObject(form), form_(form), outline_(new DragOutline(form)) {
     form_->installEventFilter(this);
+    // A modal box opening over the form is announced to its top-level window.
+    if (form_->window() != form_)
+        form_->window()->installEventFilter(this);
 }
 
 DragController::~DragController() = default;
@@ -55,6 +58,29 @@ void DragController::setDragIcon(QWidget* control, const QPixmap& icon) {
         icons_.remove(control);
     else
         icons_[control] = icon;
+    if (dragging() && control == source_)
+        showDragPicture();
+}
+
+// The pointer shows the source's drag icon; without one, the outline follows the pointer.
+void DragController::showDragPicture() {
+    if (icons_.contains(source_)) {
+        const QCursor cursor(icons_.value(source_));
+        if (iconShown_)
+            QApplication::changeOverrideCursor(cursor);
+        else
+            QApplication::setOverrideCursor(cursor);
+        iconShown_ = true;
+        outline_->hide();
+        return;
+    }
+    if (iconShown_)
+        QApplication::restoreOverrideCursor();
+    iconShown_ = false;
+    outline_->resize(source_->size());
+    outline_->move(pointer_ - grabOffset_);
+    outline_->raise();
+    outline_->show();
 }
 
 QWidget* DragController::controlAt(QPoint formPos) const {
@@ -87,22 +113,15 @@ void DragController::cancelDrag() {
 void DragController::start(QWidget* control, QPoint grabOffset) {
     source_ = control;
     grabOffset_ = grabOffset;
-    const QPoint formPos = control->mapTo(form_, grabOffset);
+    pointer_ = control->mapTo(form_, grabOffset);
     // The press that starts a drag holds the mouse for the pressed control until release, so
     // moves and the release reach this filter without a grab of our own.
-    if (icons_.contains(control)) {
-        QApplication::setOverrideCursor(QCursor(icons_.value(control)));
-        iconShown_ = true;
-    } else {
-        outline_->resize(control->size());
-        outline_->move(formPos - grabOffset_);
-        outline_->raise();
-        outline_->show();
-    }
+    showDragPicture();
     emit dragOver(control, control, grabOffset);
 }
 
 void DragController::follow(QPoint formPos) {
+    pointer_ = formPos;
     if (outline_->isVisible())
         outline_->move(formPos - grabOffset_);
     if (QWidget* target = controlAt(formPos))
@@ -131,6 +150,11 @@ void DragController::stop() {
 
 bool DragController::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::WindowBlocked) {
+        if (dragging())
+            cancelDrag();
+        return false;
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
         return false;

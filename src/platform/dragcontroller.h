@@ -17,7 +17,9 @@ class DragOutline;
 // the control's drag icon, or else an outline the size of the source following the pointer.
 // The first dragOver of a drag goes to the source control. Releasing the button over a
 // control drops there, over the form's background drops on the form, and anywhere else
-// ends the drag with no drop.
+// ends the drag with no drop. A drag also ends, with no drop, when a modal box opens over the
+// form, so a handler may show a box while a drag runs: the release inside the box is not lost
+// and the next click starts a drag of its own.
 class DragController : public QObject {
     Q_OBJECT
   public:
@@ -28,12 +30,14 @@ class DragController : public QObject {
 
     void addControl(QWidget* control, Mode mode = Mode::Automatic);
     void setMode(QWidget* control, Mode mode);
+    // Sets or, with a null pixmap, removes the control's drag icon. While the control is being
+    // dragged the pointer changes at once.
     void setDragIcon(QWidget* control, const QPixmap& icon);
 
     // Starts a drag of the control, as if the mouse had been pressed on it at its centre
     // unless a press is already under way.
     void beginDrag(QWidget* control);
-    // Ends the current drag with no drop.
+    // Ends the current drag with no drop. Handlers call it before they show a box.
     void cancelDrag();
 
     bool dragging() const { return !source_.isNull(); }
@@ -56,6 +60,7 @@ class DragController : public QObject {
     void follow(QPoint formPos);
     void finish(QPoint formPos);
     void stop();
+    void showDragPicture();
 
     QWidget* form_;
     QHash<QWidget*, Mode> modes_;
@@ -63,6 +68,7 @@ class DragController : public QObject {
     QHash<QWidget*, QPixmap> icons_;
     QPointer<QWidget> source_;
     QPoint grabOffset_;
+    QPoint pointer_; // where the pointer was last seen on the form during the drag
     bool iconShown_ = false;
     DragOutline* outline_;
 };

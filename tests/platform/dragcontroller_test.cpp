@@ -1,5 +1,7 @@
 #include "platform/dragcontroller.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QSignalSpy>
 #include <QTest>
@@ -127,6 +129,63 @@ class DragControllerTest : public QObject {
         drag->cancelDrag();
         QVERIFY(!drag->dragging());
         QCOMPARE(dropped.size(), 1);
+    }
+
+    void theSourcesIconMayChangeDuringTheDrag() {
+        drag->setDragIcon(a, QPixmap(16, 16));
+        connect(drag, &DragController::dragOver, this, [this](QWidget* target) {
+            if (target == b)
+                drag->setDragIcon(a, QPixmap(24, 24));
+            else if (target == c)
+                drag->setDragIcon(a, QPixmap());
+        });
+        QTest::mousePress(a, Qt::LeftButton, {}, {5, 5});
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->pixmap().size(), QSize(16, 16));
+        QTest::mouseMove(form, onForm(b));
+        QCOMPARE(QApplication::overrideCursor()->pixmap().size(), QSize(24, 24));
+        drag->setDragIcon(b, QPixmap(8, 8)); // not the source: the pointer stays
+        QCOMPARE(QApplication::overrideCursor()->pixmap().size(), QSize(24, 24));
+        QTest::mouseMove(form, onForm(c, {10, 10}));
+        QVERIFY(!QApplication::overrideCursor());
+        QWidget* outline = nullptr;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (w != a && w != b && w != c && w->isVisible())
+                outline = w;
+        QVERIFY(outline);
+        QCOMPARE(outline->pos(), onForm(c, {5, 5}));
+        QTest::mouseRelease(form, Qt::LeftButton, {}, onForm(c, {10, 10}));
+        QVERIFY(!outline->isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void aBoxShownDuringTheDragEndsIt() {
+        drag->setDragIcon(a, QPixmap(16, 16));
+        QDialog box(form);
+        box.setModal(true);
+        connect(drag, &DragController::dragOver, this,
+                [&box, this](QWidget* target, QWidget* source) {
+                    if (target == b && source == a)
+                        box.show();
+                });
+        QSignalSpy dropped(drag, &DragController::dragDrop);
+        QSignalSpy onForm(drag, &DragController::formDragDrop);
+        QSignalSpy ended(drag, &DragController::dragEnded);
+        QTest::mousePress(a, Qt::LeftButton, {}, {5, 5});
+        QTest::mouseMove(form, this->onForm(b));
+        QVERIFY(box.isVisible());
+        QVERIFY(!drag->dragging());
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!QApplication::overrideCursor());
+        QTest::mouseRelease(&box, Qt::LeftButton, {}, {5, 5});
+        box.hide();
+
+        // The next click on the background is no drop of the old drag.
+        QTest::mouseClick(form, Qt::LeftButton, {}, {150, 150});
+        QCOMPARE(onForm.size(), 0);
+        QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+        QCOMPARE(dropped.size(), 1);
+        QCOMPARE(dropped[0][1].value<QWidget*>(), b);
     }
 
     void hiddenControlsAreNoTargets() {
