@@ -31,7 +31,7 @@ class GimboTest : public QObject {
     void hover(QWidget* w) { QTest::mouseMove(w, w->rect().center()); }
 
     // The solved flower with the tiles of two slots exchanged.
-    void placeSolvedExcept(int a, int b) {
+    void placeSolvedExcept(int a, int b, bool draw = true) {
         Gimbo1& game = form->game();
         for (int t = 1; t <= 7; ++t) {
             game.SlotTile[t] = t;
@@ -39,7 +39,7 @@ class GimboTest : public QObject {
                 game.Tiles[t][k] = SolvedTiles[t - 1][k - 1];
         }
         std::swap(game.SlotTile[a], game.SlotTile[b]);
-        for (int p = 1; p <= 7; ++p)
+        for (int p = 1; p <= 7 && draw; ++p)
             game.ShowHexagon(p);
     }
 
@@ -50,9 +50,8 @@ class GimboTest : public QObject {
         return texts;
     }
 
-    QString writeGame(const QString& name, const SavedGame& game, QTemporaryDir& dir) {
+    static QString writeGame(const QString& path, const SavedGame& game) {
         QString problem;
-        const QString path = dir.filePath(name);
         return writeHexFile(path, game, &problem) ? path : QString();
     }
 
@@ -77,33 +76,23 @@ class GimboTest : public QObject {
         QCOMPARE(form->windowTitle(), QString("GimboAgram"));
         QCOMPARE(form->client()->size(), platform::twipsSize(7845, 5685));
         QCOMPARE(form->Block[21]->geometry(), platform::twipsRect(3825, 3285, 225, 210));
-        QCOMPARE(form->Hexagon[0]->property("Tag").toString(), QString("4"));
         QCOMPARE(form->hexagonOfSlot(1), form->Hexagon[2]);
-        QVERIFY(form->Label2->alignment() & Qt::AlignRight);
-        QVERIFY(!form->Image1->pixmap().isNull());
-        QVERIFY(form->Timer1->isActive());
-        for (QLineEdit* block : form->Block)
-            QVERIFY(block->isReadOnly() && !block->text().isEmpty());
+        QVERIFY(!form->Image1->pixmap().isNull() && form->Timer1->isActive());
         QStringList captions;
-        for (QAction* menu : form->menuBar()->actions()) {
-            captions << menu->text();
+        for (QAction* menu : form->menuBar()->actions())
             for (QAction* item : menu->menu()->actions())
-                captions << (item->isSeparator() ? "-" : item->text());
-        }
-        QCOMPARE(captions, QStringList({"&File", "&New Game", "&Open", "&Save", "Save &As", "-",
-                                        "E&xit", "&Help", "&Contents", "&About"}));
-        QCOMPARE(form->NewGame->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(form->how2play->shortcut(), QKeySequence(Qt::Key_F1));
+                captions << (item->isSeparator() ? "-"
+                                                 : item->text() + item->shortcut().toString());
+        QCOMPARE(captions, QStringList({"&New GameF2", "&Open", "&Save", "Save &As", "-", "E&xit",
+                                        "&ContentsF1", "&About"}));
         form->how2play->trigger();
-        QCOMPARE(services->started.size(), 1);
-        QCOMPARE(services->started[0].second, QStringList({"gimbo.hlp", "--window", "minimized"}));
+        QCOMPARE(services->started.value(0).second,
+                 QStringList({"gimbo.hlp", "--window", "minimized"}));
     }
 
     void dragsSwapAndTurnTiles() {
         placeSolvedExcept(2, 6);
         drag(form->hexagonOfSlot(1), form->hexagonOfSlot(3));
-        QCOMPARE(form->game().SlotTile[1], 3.0);
-        QCOMPARE(form->game().SlotTile[3], 1.0);
         QCOMPARE(form->Block[blockOf(3, 3)]->text(), QString(" 5")); // tile 1's top
         drag(form->hexagonOfSlot(5), form->Picture1);
         QCOMPARE(form->Block[blockOf(5, 1)]->text(), QString(" 5")); // tile 5's top, turned
@@ -129,12 +118,12 @@ class GimboTest : public QObject {
         auto shown = [&] { return image(QApplication::overrideCursor()->pixmap()); };
         QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
         QCOMPARE(shown(), haul); // over itself nothing changes
-        QTest::mouseMove(form->client(), centreOf(form->hexagonOfSlot(2)));
-        QCOMPARE(shown(), ok);
-        QTest::mouseMove(form->client(), centreOf(form->Block[30]));
-        QCOMPARE(shown(), haul);
-        QTest::mouseMove(form->client(), centreOf(form->Picture2));
-        QCOMPARE(shown(), ok);
+        const std::pair<QWidget*, const QImage*> overs[] = {
+            {form->hexagonOfSlot(2), &ok}, {form->Block[30], &haul}, {form->Picture2, &ok}};
+        for (const auto& [target, icon] : overs) {
+            QTest::mouseMove(form->client(), centreOf(target));
+            QVERIFY(shown() == *icon);
+        }
         QTest::mouseRelease(form->client(), Qt::LeftButton, {}, centreOf(form->Picture2));
         QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
         QCOMPARE(shown(), haul); // the drop put the haul icon back
@@ -147,6 +136,8 @@ class GimboTest : public QObject {
         drag(form->hexagonOfSlot(7), form->hexagonOfSlot(3));
         QCOMPARE(services->prompts(), QStringList({"You Win, Play Again?"}));
         QCOMPARE(services->messages[0].title, QString("Game Over"));
+        QVERIFY(services->messages[0].buttons == platform::Buttons::YesNo &&
+                services->messages[0].icon == platform::Icon::Question);
         QCOMPARE(form->Label2->text(), QString("Hits:  12"));
         QVERIFY(!form->Timer1->isActive());
         QCOMPARE(services->endRequests, 1);
@@ -176,7 +167,7 @@ class GimboTest : public QObject {
         QTemporaryDir dir;
         SavedGame bad = savedGameOf(form->game());
         bad.slotTile[6] = 9;
-        const QString badPath = writeGame("bad.hex", bad, dir);
+        const QString badPath = writeGame(dir.filePath("bad.hex"), bad);
         const QStringList before = blockTexts();
         const double seconds = form->game().Seconds;
         services->fileAnswers.push_back(badPath);
@@ -225,15 +216,9 @@ class GimboTest : public QObject {
     }
 
     void yesAfterOpeningASolvedFileDealsAnUntitledGame() {
-        SavedGame won;
-        for (int t = 0; t < SlotCount; ++t) {
-            won.slotTile[t] = t + 1;
-            for (int k = 0; k < EdgeCount; ++k)
-                won.tiles[t][k] = SolvedTiles[t][k];
-        }
-        won.seconds = 30;
+        placeSolvedExcept(1, 1, false);
         QTemporaryDir dir;
-        const QString path = writeGame("won.hex", won, dir);
+        const QString path = writeGame(dir.filePath("won.hex"), savedGameOf(form->game()));
         services->messageAnswers = {platform::Answer::Yes};
         services->fileAnswers.push_back(path);
         form->OpenGame->trigger();
