@@ -12,6 +12,7 @@
 #include "shared/splash.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -354,8 +355,16 @@ bool Gimbo::eventFilter(QObject* watched, QEvent* event) {
 void Gimbo::Timer2_Timer() {
     // Only a change is drawn, so the 10 ms timer costs next to nothing.
     const QString& hint = Hints[HintIndex];
-    if (Label3->text() != hint)
-        Label3->setText(hint);
+    if (Label3->text() == hint)
+        return;
+    // Our sans-serif runs wider than the font the line was laid out for: a hint that would
+    // not fit is drawn narrower, so it shows whole.
+    QFont font = client_->font();
+    for (int stretch = 100;
+         stretch > 60 && QFontMetrics(font).horizontalAdvance(hint) > Label3->width(); stretch -= 2)
+        font.setStretch(stretch - 2);
+    Label3->setFont(font);
+    Label3->setText(hint);
 }
 
 void Gimbo::Hexagon_DragOver(QPushButton* source, int index) {
