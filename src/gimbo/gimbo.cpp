@@ -121,23 +121,15 @@ void Gimbo::buildControls() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Image1 = makeLabel(client_, "Image1", {0, 0, 0, 0});
-    Image1->setScaledContents(true);
 
     drag_ = new platform::DragController(client_);
     for (int i = 0; i < BlockCount; ++i) {
-        auto* block = new QLineEdit("6", client_);
+        auto* block = new QLabel("6", client_);
         block->setObjectName(QString("Block%1").arg(i));
         block->setGeometry(
             platform::twipsRect(BlockPlaces[i].x(), BlockPlaces[i].y(), blockWidth(i), 210));
-        block->setFrame(false);
-        block->setReadOnly(true);
         block->setAlignment(Qt::AlignCenter);
-        block->setFocusPolicy(Qt::NoFocus);
-        block->setContextMenuPolicy(Qt::NoContextMenu);
         platform::setBackground(block, White);
-        QPalette palette = block->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        block->setPalette(palette);
         Block[i] = block;
         drag_->addControl(block, platform::DragController::Mode::Manual);
     }
@@ -274,6 +266,14 @@ void Gimbo::stretchBackground() {
     const QSize outer = platform::windowSizeTwips(this);
     Image1->setGeometry(platform::twipsRect(0, 0, outer.width() - 150, outer.height() - 400));
     stretchedFor_ = frameGeometry().size();
+    showBackground();
+}
+
+void Gimbo::showBackground() {
+    // Stretched once to the picture's place, not at every paint.
+    if (!background_.isNull())
+        Image1->setPixmap(QPixmap::fromImage(
+            background_.scaled(Image1->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }
 
 bool Gimbo::event(QEvent* event) {
@@ -290,13 +290,12 @@ void Gimbo::loadBackground() {
     QString problem;
     const std::optional<QByteArray> bytes =
         shared::readFile("hexms.bmp", shared::limit::Picture, &problem);
-    QPixmap picture;
-    if (bytes && picture.loadFromData(*bytes, "BMP"))
-        Image1->setPixmap(picture);
+    if (bytes && background_.loadFromData(*bytes, "BMP"))
+        showBackground();
 }
 
 void Gimbo::dealStarted() {
-    for (QLineEdit* block : Block)
+    for (QLabel* block : Block)
         block->setCursor(Qt::ArrowCursor);
     show();
 }

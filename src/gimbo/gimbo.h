@@ -5,8 +5,8 @@
 #include "shared/aboutbox.h"
 #include "shared/random.h"
 
+#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <array>
@@ -37,7 +37,7 @@ class Gimbo : public QMainWindow, private Display {
     // The centre button of a slot (the buttons' order is not the slots' order).
     QPushButton* hexagonOfSlot(int slot) const;
 
-    std::array<QLineEdit*, BlockCount> Block{};
+    std::array<QLabel*, BlockCount> Block{};
     std::array<QPushButton*, SlotCount> Hexagon{};
     QLabel* Picture1;
     QLabel* Picture2;
@@ -85,6 +85,7 @@ class Gimbo : public QMainWindow, private Display {
     void buildMenus();
     void stretchBackground();
     void loadBackground();
+    void showBackground();
     // The name chosen in the dialog, or an empty text when it is not one to use.
     QString chooseName(int action);
     void setTitled(const QString& path);
@@ -107,6 +108,7 @@ class Gimbo : public QMainWindow, private Display {
     QPixmap okIcon_;
     QPixmap haulIcon_;
     QSize stretchedFor_;
+    QImage background_;
 };
 
 } // namespace gimbo

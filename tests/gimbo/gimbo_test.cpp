@@ -45,7 +45,7 @@ class GimboTest : public QObject {
 
     QStringList blockTexts() {
         QStringList texts;
-        for (QLineEdit* block : form->Block)
+        for (QLabel* block : form->Block)
             texts << block->text();
         return texts;
     }
