@@ -46,9 +46,12 @@ std::variant<SavedGame, QString> parseHexFile(const QByteArray& content) {
             return QString("It holds only %1 of the %2 lines a saved game needs.")
                 .arg(line)
                 .arg(HexFileLines);
-        values[line] = shared::textToNumber(reader.readLine());
-        if (!std::isfinite(values[line]))
+        const double value = shared::textToNumber(reader.readLine());
+        if (!std::isfinite(value))
             return QString("Line %1 holds a number too large to use.").arg(line + 1);
+        // Kept as a save writes it back (15 significant digits), so a file that opens once
+        // opens again after a save.
+        values[line] = shared::textToNumber(shared::decimalNumberText(value));
     }
     SavedGame game;
     for (int slot = 0; slot < SlotCount; ++slot) {

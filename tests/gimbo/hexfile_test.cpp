@@ -78,6 +78,8 @@ TEST(HexFile, RefusesWhatTheGameCannotUse) {
             << c.what << ": " << std::get<QString>(read).toStdString();
     }
     EXPECT_EQ(std::get<SavedGame>(parseHexFile(withLine(4, " 6.5"))).slotTile[3], 6.5);
+    // Beyond 15 digits this is a hair under 7.5, but a save writes 7.5: refused at once.
+    EXPECT_TRUE(std::holds_alternative<QString>(parseHexFile(withLine(4, "7.4999999999999991"))));
     QTemporaryDir dir;
     EXPECT_TRUE(std::holds_alternative<QString>(readHexFile(dir.filePath("missing.hex"))));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.hex"));
