@@ -160,7 +160,8 @@ bool DragController::eventFilter(QObject* watched, QEvent* event) {
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget)
+    // The form's window is watched only for modal boxes.
+    if (!widget || (widget != form_ && !modes_.contains(widget)))
         return false;
     const QPoint formPos = widget->mapTo(form_, mouse->position().toPoint());
 

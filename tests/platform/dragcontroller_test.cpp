@@ -188,6 +188,29 @@ class DragControllerTest : public QObject {
         QCOMPARE(dropped[0][1].value<QWidget*>(), b);
     }
 
+    void aFormInsideAWindow() {
+        QWidget window;
+        auto* inner = new QWidget(&window);
+        inner->setGeometry(20, 20, 200, 100);
+        auto* piece = new QFrame(inner);
+        piece->setGeometry(10, 10, 30, 30);
+        DragController innerDrag(inner);
+        innerDrag.addControl(piece);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy onForm(&innerDrag, &DragController::formDragDrop);
+        // A click on the background goes on to the window, which the drag leaves alone.
+        QTest::mouseClick(inner, Qt::LeftButton, {}, {150, 50});
+        QTest::mouseClick(&window, Qt::LeftButton, {}, {5, 5});
+        QCOMPARE(onForm.size(), 0);
+        QDialog box(&window);
+        box.setModal(true);
+        QTest::mousePress(piece, Qt::LeftButton, {}, {5, 5});
+        QVERIFY(innerDrag.dragging());
+        box.show();
+        QVERIFY(!innerDrag.dragging());
+    }
+
     void hiddenControlsAreNoTargets() {
         b->hide();
         QCOMPARE(drag->controlAt(onForm(b)), nullptr);
