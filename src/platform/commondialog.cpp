@@ -24,6 +24,11 @@ QStringList qtNameFilters(const QString& barFilter) {
         }
         result << QString("%1 (%2)").arg(description, patterns.join(' '));
     }
+    // A last part on its own that holds a wildcard is a pattern without a description.
+    if (parts.size() % 2 == 1 && (parts.last().contains('*') || parts.last().contains('?'))) {
+        const QString pattern = parts.last().trimmed();
+        result << QString("%1 (%1)").arg(pattern);
+    }
     return result;
 }
 

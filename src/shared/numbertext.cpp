@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include <cctype>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -58,6 +60,23 @@ qsizetype scanNumber(QStringView text, std::string& out) {
 
 QString numberText(qint64 value) {
     return value < 0 ? QString::number(value) : ' ' + QString::number(value);
+}
+
+QString decimalNumberText(double value) {
+    if (value == 0)
+        return " 0"; // minus zero too
+    char digits[64];
+    const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
+                                      std::chars_format::general, 15);
+    std::string text(digits, result.ptr);
+    for (char& c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    if (text.starts_with("0."))
+        text.erase(0, 1);
+    // Exponents have at least two digits: 1E+15, 1E-07.
+    if (const size_t e = text.find('E'); e != std::string::npos && text.size() - e == 3)
+        text.insert(e + 2, 1, '0');
+    return (value < 0 ? "-" : " ") + QString::fromLatin1(text);
 }
 
 double textToNumber(QStringView text) {

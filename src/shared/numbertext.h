@@ -8,6 +8,11 @@ namespace shared {
 // A whole number as the games show it: a leading blank when not negative, "-" when negative.
 QString numberText(qint64 value);
 
+// Any number as the games show it: the same leading blank or "-", at most 15 significant
+// digits, no zero before the point (" 2.5", " .5", "-.5"), and an exponent from 1E+15 up
+// and below 1E-04 (" 1E+15", " 1.5E-07"). Whole numbers below 1E+15 read as numberText.
+QString decimalNumberText(double value);
+
 // Text to number: blanks are skipped wherever they stand; the number ends at the first
 // character that cannot continue it; text with no number in front gives 0. A number too
 // large for a double comes back as an infinity.

@@ -15,6 +15,10 @@ TEST(CommonDialogFilter, BarSeparatedPairsBecomeQtNameFilters) {
     EXPECT_TRUE(platform::qtNameFilters("").isEmpty());
     // A description without its pattern is dropped.
     EXPECT_EQ(platform::qtNameFilters("Maze (*.maz)|*.maz|Odd"), QStringList({"Maze (*.maz)"}));
+    // A pattern on its own shows as its own description.
+    EXPECT_EQ(platform::qtNameFilters("*.hex"), QStringList({"*.hex (*.hex)"}));
+    EXPECT_EQ(platform::qtNameFilters("Maze (*.maz)|*.maz|*.txt"),
+              QStringList({"Maze (*.maz)", "*.txt (*.txt)"}));
 }
 
 TEST(CommonDialogRun, PassesItsPropertiesToTheDialog) {

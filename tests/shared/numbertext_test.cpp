@@ -73,3 +73,40 @@ TEST(Trim, RemovesOnlyOuterBlanks) {
     EXPECT_EQ(trimBlanks(""), "");
     EXPECT_EQ(trimBlanks("\ta\t"), "\ta\t");
 }
+
+TEST(DecimalNumberText, ShowsFractionsTheOldWay) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0, " 0"},
+        {-0.0, " 0"},
+        {3, " 3"},
+        {-7, "-7"},
+        {2.5, " 2.5"},
+        {0.5, " .5"},
+        {-0.5, "-.5"},
+        {-12.25, "-12.25"},
+        {0.0001, " .0001"},
+        {0.00001, " 1E-05"},
+        {-0.000015, "-1.5E-05"},
+        {123456789012345, " 123456789012345"},
+        {1e15, " 1E+15"},
+        {1234567890123456, " 1.23456789012346E+15"},
+        {1.0 / 3, " .333333333333333"},
+        {2.0 / 3, " .666666666666667"},
+        {1e300, " 1E+300"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decimalNumberText(c.value), c.text) << c.value;
+}
+
+TEST(DecimalNumberText, WholeNumbersReadAsTheWholeNumberText) {
+    for (qint64 value : {qint64(0), qint64(42), qint64(-42), qint64(999999999999999)})
+        EXPECT_EQ(decimalNumberText(double(value)), numberText(value));
+}
+
+TEST(DecimalNumberText, ReadsBackAsTheSameNumber) {
+    for (double value : {2.5, -0.5, 0.1, 17.125, -3e-7, 6.02e23})
+        EXPECT_DOUBLE_EQ(textToNumber(decimalNumberText(value)), value) << value;
+}

@@ -1,0 +1,245 @@
+#include "gimbo/gimbo.h"
+#include "gimbo/hexfile.h"
+#include "platform/twips.h"
+#include "scriptedservices.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace gimbo;
+
+// The GimboAgram window driven with real mouse events, with scripted boxes and dialogs.
+class GimboTest : public QObject {
+    Q_OBJECT
+
+    ScriptedServices* services = nullptr;
+    Gimbo* form = nullptr;
+
+    QPoint centreOf(QWidget* w) { return w->mapTo(form->client(), w->rect().center()); }
+
+    void drag(QWidget* source, QPoint to) {
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QTest::mouseMove(form->client(), to);
+        QTest::mouseRelease(form->client(), Qt::LeftButton, {}, to);
+    }
+    void drag(QWidget* source, QWidget* target) { drag(source, centreOf(target)); }
+    void hover(QWidget* w) { QTest::mouseMove(w, w->rect().center()); }
+
+    // The solved flower with the tiles of two slots exchanged.
+    void placeSolvedExcept(int a, int b, bool draw = true) {
+        Gimbo1& game = form->game();
+        for (int t = 1; t <= 7; ++t) {
+            game.SlotTile[t] = t;
+            for (int k = 1; k <= 6; ++k)
+                game.Tiles[t][k] = SolvedTiles[t - 1][k - 1];
+        }
+        std::swap(game.SlotTile[a], game.SlotTile[b]);
+        for (int p = 1; p <= 7 && draw; ++p)
+            game.ShowHexagon(p);
+    }
+
+    QStringList blockTexts() {
+        QStringList texts;
+        for (QLabel* block : form->Block)
+            texts << block->text();
+        return texts;
+    }
+
+    static QString writeGame(const QString& path, const SavedGame& game) {
+        QString problem;
+        return writeHexFile(path, game, &problem) ? path : QString();
+    }
+
+  private slots:
+    void initTestCase() {
+        QApplication::setApplicationName("Gimbo");
+        QDir::setCurrent(QCoreApplication::applicationDirPath());
+    }
+    void init() {
+        services = new ScriptedServices;
+        form = new Gimbo;
+        form->Form_Load();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() {
+        delete form;
+        delete services;
+    }
+
+    void startsDealtWithItsLayoutAndMenus() {
+        QCOMPARE(form->windowTitle(), QString("GimboAgram"));
+        QCOMPARE(form->client()->size(), platform::twipsSize(7845, 5685));
+        QCOMPARE(form->Block[21]->geometry(), platform::twipsRect(3825, 3285, 225, 210));
+        QCOMPARE(form->hexagonOfSlot(1), form->Hexagon[2]);
+        QVERIFY(!form->Image1->pixmap().isNull() && form->Timer1->isActive());
+        QStringList captions;
+        for (QAction* menu : form->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                captions << (item->isSeparator() ? "-"
+                                                 : item->text() + item->shortcut().toString());
+        QCOMPARE(captions, QStringList({"&New GameF2", "&Open", "&Save", "Save &As", "-", "E&xit",
+                                        "&ContentsF1", "&About"}));
+        form->how2play->trigger();
+        QCOMPARE(services->started.value(0).second,
+                 QStringList({"gimbo.hlp", "--window", "minimized"}));
+    }
+
+    void dragsSwapAndTurnTiles() {
+        placeSolvedExcept(2, 6);
+        drag(form->hexagonOfSlot(1), form->hexagonOfSlot(3));
+        QCOMPARE(form->Block[blockOf(3, 3)]->text(), QString(" 5")); // tile 1's top
+        drag(form->hexagonOfSlot(5), form->Picture1);
+        QCOMPARE(form->Block[blockOf(5, 1)]->text(), QString(" 5")); // tile 5's top, turned
+        drag(form->hexagonOfSlot(5), form->Picture2);
+        drag(form->hexagonOfSlot(5), form->Picture2);
+        QCOMPARE(form->Block[blockOf(5, 1)]->text(), QString(" 2"));
+        const QStringList before = blockTexts();
+        drag(form->hexagonOfSlot(7), form->Block[0]);                  // a block takes no drop
+        drag(form->hexagonOfSlot(7), platform::twipsPoint(7000, 500)); // the background
+        drag(form->hexagonOfSlot(7), form->Label1);
+        drag(form->hexagonOfSlot(7), form->hexagonOfSlot(7)); // swapped with itself
+        QCOMPARE(blockTexts(), before);
+        QVERIFY(services->messages.isEmpty());
+    }
+
+    void theDragIconSaysWhereADropIsTaken() {
+        QPushButton* source = form->hexagonOfSlot(4);
+        auto image = [](const QPixmap& p) {
+            return p.toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage ok = image(QPixmap(":/art/gimbo-ok.png"));
+        const QImage haul = image(QPixmap(":/art/gimbo-haul.png"));
+        auto shown = [&] { return image(QApplication::overrideCursor()->pixmap()); };
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QCOMPARE(shown(), haul); // over itself nothing changes
+        const std::pair<QWidget*, const QImage*> overs[] = {
+            {form->hexagonOfSlot(2), &ok}, {form->Block[30], &haul}, {form->Picture2, &ok}};
+        for (const auto& [target, icon] : overs) {
+            QTest::mouseMove(form->client(), centreOf(target));
+            QVERIFY(shown() == *icon);
+        }
+        QTest::mouseRelease(form->client(), Qt::LeftButton, {}, centreOf(form->Picture2));
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QCOMPARE(shown(), haul); // the drop put the haul icon back
+        QTest::mouseRelease(source, Qt::LeftButton, {}, source->rect().center());
+    }
+
+    void aSwapThatSolvesTheBoardAsksToPlayAgain() {
+        placeSolvedExcept(3, 7);
+        services->messageAnswers = {platform::Answer::No};
+        drag(form->hexagonOfSlot(7), form->hexagonOfSlot(3));
+        QCOMPARE(services->prompts(), QStringList({"You Win, Play Again?"}));
+        QCOMPARE(services->messages[0].title, QString("Game Over"));
+        QVERIFY(services->messages[0].buttons == platform::Buttons::YesNo &&
+                services->messages[0].icon == platform::Icon::Question);
+        QCOMPARE(form->Label2->text(), QString("Hits:  12"));
+        QVERIFY(!form->Timer1->isActive());
+        QCOMPARE(services->endRequests, 1);
+    }
+
+    void hintsFollowThePointerAndStayOverTheStatusBar() {
+        const std::pair<QWidget*, QString> cases[] = {
+            {form->Picture1, "Drag center block of hexagram here to rotate clockwise"},
+            {form->Label2, "Drag center block of hexagram here to rotate clockwise"},
+            {form->Picture2, "Drag center block of hexagram here to rotate counter-clockwise"},
+            {form->Hexagon[3],
+             "Drag this to another block or one of the rotation icons in upper left"},
+            {form->Block[37],
+             "This block must match the block it points to in the opposing hexagram"},
+            {form->Label3, "This block must match the block it points to in the opposing hexagram"},
+            {form->Block[39], form->Hints[0]},
+        };
+        for (const auto& [widget, hint] : cases) {
+            hover(widget);
+            form->Timer2_Timer();
+            QCOMPARE(form->Label3->text(), hint);
+        }
+        QVERIFY(!form->Hints[0].isEmpty());
+    }
+
+    void openingChecksTheWholeFileFirst() {
+        QTemporaryDir dir;
+        SavedGame bad = savedGameOf(form->game());
+        bad.slotTile[6] = 9;
+        const QString badPath = writeGame(dir.filePath("bad.hex"), bad);
+        const QStringList before = blockTexts();
+        const double seconds = form->game().Seconds;
+        services->fileAnswers.push_back(badPath);
+        form->OpenGame->trigger();
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(services->messages[0].prompt.contains(badPath));
+        QCOMPARE(services->messages[0].icon, platform::Icon::Exclamation);
+        QCOMPARE(blockTexts(), before);
+        QCOMPARE(form->game().Seconds, seconds);
+        QCOMPARE(form->windowTitle(), QString("GimboAgram"));
+        QVERIFY(form->gameFile().isEmpty());
+        form->OpenGame->trigger(); // cancelled: the name stays "*.hex" and nothing happens
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->fileDialogs.last().fileName, QString("*.hex"));
+    }
+
+    void savedGamesReopenAndFailedSavesChangeNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("one.hex");
+        form->game().Seconds = 42;
+        services->fileAnswers.push_back(path);
+        form->SaveGame->trigger(); // untitled: asks for a name
+        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        const QStringList saved = blockTexts();
+        form->NewGame->trigger();
+        QCOMPARE(form->windowTitle(), QString("GimboAgram"));
+        services->fileAnswers.push_back(path);
+        form->OpenGame->trigger();
+        QCOMPARE(blockTexts(), saved);
+        QCOMPARE(form->game().Seconds, 42.0);
+        QCOMPARE(form->gameFile(), path);
+
+        services->fileAnswers.push_back(dir.filePath("no/such/folder/two.hex"));
+        form->SaveAsGame->trigger();
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(form->gameFile(), path);
+        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        // The saved game has become a folder: Save cannot write it and says so.
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("one.hex"));
+        const int dialogs = services->fileDialogs.size();
+        form->SaveGame->trigger();
+        QCOMPARE(services->fileDialogs.size(), dialogs); // titled: no dialog
+        QCOMPARE(services->messages.size(), 2);
+        QCOMPARE(services->messages[1].icon, platform::Icon::Exclamation);
+        QCOMPARE(form->gameFile(), path);
+    }
+
+    void yesAfterOpeningASolvedFileDealsAnUntitledGame() {
+        placeSolvedExcept(1, 1, false);
+        QTemporaryDir dir;
+        const QString path = writeGame(dir.filePath("won.hex"), savedGameOf(form->game()));
+        services->messageAnswers = {platform::Answer::Yes};
+        services->fileAnswers.push_back(path);
+        form->OpenGame->trigger();
+        QCOMPARE(services->prompts(), QStringList({"You Win, Play Again?"}));
+        QCOMPARE(form->windowTitle(), QString("GimboAgram"));
+        QVERIFY(form->gameFile().isEmpty());
+        QCOMPARE(form->game().Seconds, 0.0);
+        QVERIFY(form->Timer1->isActive());
+    }
+
+    void withoutTheBackgroundPictureTheGameGoesOn() {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        Gimbo bare;
+        bare.Form_Load();
+        QDir::setCurrent(QCoreApplication::applicationDirPath());
+        QVERIFY(bare.Image1->pixmap().isNull());
+        QVERIFY(!bare.Block[0]->text().isEmpty());
+        QVERIFY(services->messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(GimboTest)
+#include "gimbo_test.moc"
