@@ -31,8 +31,8 @@ std::vector<SwitchProblem> switchCategories(const QStringList& available,
 }
 
 QString switchProblemMessage(const SwitchProblem& problem) {
-    return "The category file " + problem.from + " could not be renamed to " + problem.to +
-           ": " + problem.reason + "  Both files were left as they are.";
+    return "The category file " + problem.from + " could not be renamed to " + problem.to + ": " +
+           problem.reason + "  Both files were left as they are.";
 }
 
 } // namespace pelmora

@@ -66,7 +66,8 @@ void Form1::buildControls() {
 
     Picture1 = new QLabel(client_);
     Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(platform::twipsRect(90, 105, PictureBoxWidthTwips, PictureBoxHeightTwips));
+    Picture1->setGeometry(
+        platform::twipsRect(90, 105, PictureBoxWidthTwips, PictureBoxHeightTwips));
     // Drawn at its own size from the top-left corner, clipped by the box.
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAutoFillBackground(true);
@@ -129,8 +130,7 @@ void Form1::buildMenus() {
     Closeit = addMenuItem(game, "Closeit", "E&xit", this, &Form1::Closeit_Click);
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help");
-    contents =
-        addMenuItem(help, "contents", "&Contents", this, &Form1::contents_Click, Qt::Key_F1);
+    contents = addMenuItem(help, "contents", "&Contents", this, &Form1::contents_Click, Qt::Key_F1);
     About = addMenuItem(help, "About", "&About", this, &Form1::About_Click);
 }
 
@@ -150,8 +150,7 @@ void Form1::Form_Load() {
     NewGame_Click();
 }
 
-qint64 Form1::readSetting(const QString& section, const QString& key,
-                          const QString& defaultValue) {
+qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue) {
     const SettingsFile::Reading reading =
         SettingsFile(PELMORA1.WinDir).readNumber(section, key, defaultValue);
     if (!reading.ok)
@@ -240,8 +239,8 @@ bool Form1::chooseAndLoadPuzzle() {
     PELMORA1.PicturePath = (*lines)[1];
     if (!writePuzzleFile(PELMORA1.PuzzleFile, PELMORA1.Solution, PELMORA1.PicturePath,
                          PELMORA1.Cycle + 1, &problem))
-        complain("The puzzle file " + PELMORA1.PuzzleFile +
-                 " could not be given its next cycle. " + problem + "  It is played anyway.");
+        complain("The puzzle file " + PELMORA1.PuzzleFile + " could not be given its next cycle. " +
+                 problem + "  It is played anyway.");
     loadPicture();
     return true;
 }
@@ -257,7 +256,8 @@ void Form1::loadPicture() {
     }
     Picture1->clear();
     complain("The picture " + PELMORA1.PicturePath + " of the puzzle " + PELMORA1.PuzzleFile +
-             " cannot be shown. " + (bytes ? QString("It is not a picture Pelmora can read.") : problem));
+             " cannot be shown. " +
+             (bytes ? QString("It is not a picture Pelmora can read.") : problem));
 }
 
 void Form1::chooseLevel(int level) {
@@ -338,10 +338,10 @@ void Form1::Command2_Click(int Index) {
     if (PELMORA1.ChosenAnswer == read.rightAnswer) {
         Command2[Index]->hide();
     } else {
-        platform::msgBox("Sorry, that is incorrect. \r\n\r\nQuestion:  " + PELMORA1.Question +
-                             "\r\n\r\nAnswer:  " +
-                             rightAnswerText(PELMORA1.Answers, read.rightAnswer) + ".",
-                         platform::Buttons::Ok, platform::Icon::None, "Oops");
+        platform::msgBox(
+            "Sorry, that is incorrect. \r\n\r\nQuestion:  " + PELMORA1.Question +
+                "\r\n\r\nAnswer:  " + rightAnswerText(PELMORA1.Answers, read.rightAnswer) + ".",
+            platform::Buttons::Ok, platform::Icon::None, "Oops");
     }
     PELMORA1.GameState = LastChance;
     for (int i = PELMORA1.FirstTile; i <= PELMORA1.LastTile; ++i)

@@ -35,8 +35,7 @@ QListWidget* makeList(int left, QWidget* parent) {
 
 QPushButton* makeButton(const QString& text, QRect twips, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
-    button->setGeometry(
-        platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return button;
 }
 
