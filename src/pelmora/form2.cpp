@@ -58,6 +58,8 @@ void Form2::showEvent(QShowEvent* event) {
         loaded_ = true;
         Form_Load();
     }
+    // Filled before the first paint too, whenever the window system activates the dialog.
+    Form_Activate();
     QDialog::showEvent(event);
     Text1->setFocus();
 }
