@@ -1,5 +1,4 @@
 #include "pelmora/categories.h"
-#include "pelmora/categoryswitch.h"
 #include "pelmora/guess.h"
 #include "pelmora/levels.h"
 #include "pelmora/pelmora1.h"
@@ -178,20 +177,14 @@ TEST_F(Rotation, AHighNumberLiftsTheCycleAndAnyLineMayCarryIt) {
     EXPECT_EQ(contentOf(path("B.puz")), QByteArray("Second\r\nb.bmp\r\nCycle=11\r\n"));
 }
 
-TEST_F(InTemporaryFolder, SettingsReadNumbersAndReportEmptyValues) {
-    const QString winDir = gameWindowsDirectory(dir_.path());
-    EXPECT_TRUE(winDir.endsWith("\\"));
-    EXPECT_EQ(winDir, dir_.path().toUpper() + "\\");
-    const SettingsFile settings(winDir);
+TEST_F(InTemporaryFolder, SettingsFileInTheUpperCasedWindowsDirectory) {
+    const SettingsFile settings(gameWindowsDirectory(dir_.path()));
+    EXPECT_EQ(settings.path(), dir_.path().toUpper() + "\\pelmora.ini");
     EXPECT_EQ(settings.readNumber("Cycles", "Puzzles", "1").value, 1);
     EXPECT_TRUE(settings.writeNumber("PlaceHolders", "Animals.trv", 12));
-    EXPECT_EQ(contentOf(path("pelmora.ini")), QByteArray("[PlaceHolders]\r\nAnimals.trv=12\r\n"));
     EXPECT_EQ(settings.readNumber("placeholders", "ANIMALS.TRV", "0").value, 12);
     put(path("pelmora.ini"), "[Cycles]\r\nPuzzles=\r\n");
-    const SettingsFile::Reading empty = settings.readNumber("Cycles", "Puzzles", "1");
-    EXPECT_FALSE(empty.ok);
-    EXPECT_EQ(empty.value, 0);
-    EXPECT_FALSE(SettingsFile(gameWindowsDirectory(path("gone"))).writeNumber("C", "P", 1));
+    EXPECT_FALSE(settings.readNumber("Cycles", "Puzzles", "1").ok);
 }
 
 TEST_F(InTemporaryFolder, CategoriesAreNamedByTheirFirstLineOrTheirFile) {
@@ -217,90 +210,43 @@ const QByteArray TwoQuestions =
     "skipped\r\nQUESTION \r\nQuestion\r\nSecond?\r\n 3 \r\ne\r\nf\r\ng\r\nh\r\n"
     "EOF\r\n";
 
-struct Asked {
-    QString question;
-    int right;
-    int count;
-    qint64 place;
-};
-
-Asked ask(const QByteArray& content, qint64& place, std::array<QString, 5>& answers) {
-    int skipped = 0;
-    const QuestionRead read = readQuestion(content, place, skipped, answers);
-    return {read.question, read.rightAnswer, read.answerCount, place};
-}
-
 } // namespace
 
-TEST(Questions, ComeInFileOrderAndTheLastOneResetsThePlace) {
-    std::array<QString, 5> answers;
-    qint64 place = 0;
-    const Asked first = ask(TwoQuestions, place, answers);
-    EXPECT_EQ(first.question, QString("First?"));
-    EXPECT_EQ(first.right, 2);
-    EXPECT_EQ(first.count, 4);
-    EXPECT_EQ(first.place, 1);
-    EXPECT_EQ(answers[4], QString("d"));
-    const Asked second = ask(TwoQuestions, place, answers);
-    EXPECT_EQ(second.question, QString("Second?"));
-    EXPECT_EQ(second.right, 3);
-    EXPECT_EQ(second.place, 0);
-    EXPECT_EQ(answers[3], QString("g"));
-    EXPECT_EQ(ask(TwoQuestions, place, answers).question, QString("First?"));
-    // A place beyond the file's questions starts again at the first.
-    place = 7;
-    EXPECT_EQ(ask(TwoQuestions, place, answers).question, QString("First?"));
-    EXPECT_EQ(place, 1);
-}
-
-TEST(Questions, ShortLastRecordsAndFilesWithoutHeaders) {
-    std::array<QString, 5> answers = {"", "old1", "old2", "old3", "old4"};
-    qint64 place = 0;
-    const Asked twoAnswers =
-        ask("Q\r\nQUESTION\r\nWhy?\r\n4\r\nyes\r\nno\r\nEOF\r\n", place, answers);
-    EXPECT_EQ(twoAnswers.count, 2);
-    EXPECT_EQ(twoAnswers.place, 0);
-    EXPECT_EQ(answers[3], QString(""));
-    EXPECT_EQ(answers[4], QString("old4")); // not reached by this question
-    const Asked noEof = ask("Q\r\nQUESTION\r\nHow?\r\n1\r\nw\r\nx\r\ny\r\nz", place, answers);
-    EXPECT_EQ(noEof.count, 3);
-    EXPECT_EQ(noEof.place, 0);
-    EXPECT_EQ(answers[4], QString(""));
-    const Asked cutShort = ask("Q\r\nQUESTION\r\nCut?", place, answers);
-    EXPECT_EQ(cutShort.question, QString("Cut?"));
-    EXPECT_EQ(cutShort.count, 0);
-    EXPECT_EQ(cutShort.place, 0);
-
-    int skipped = 0;
-    EXPECT_FALSE(readQuestion("Name only\r\nEOF\r\n", place, skipped, answers).found);
-    EXPECT_FALSE(readQuestion("", place, skipped, answers).found);
-    // A name that is the header word counts as a header.
-    place = 0;
-    EXPECT_EQ(
-        ask("Question\r\nfirst line\r\n1\r\na\r\nb\r\nc\r\nd\r\nEOF\r\n", place, answers).question,
-        QString("first line"));
-    EXPECT_EQ(rightAnswerText(answers, 0), QString(""));
-    EXPECT_EQ(rightAnswerText(answers, 1), QString("a"));
-    EXPECT_EQ(rightAnswerText(
-                  answers,
-                  ask("Q\r\nQUESTION\r\nq\r\n9\r\na\r\nb\r\nc\r\nd\r\nEOF", place, answers).right),
-              QString(""));
-}
-
-TEST_F(InTemporaryFolder, SwitchingCategoriesRenamesOnlyThoseThatMoved) {
-    put(path("Animals.trv"), "a");
-    put(path("Maps.trh"), "m");
-    put(path("Space.trv"), "s on");
-    put(path("Space.trh"), "s off");
-    const std::vector<SwitchProblem> problems =
-        switchCategories({"Animals", "Space", "Gone"}, {"Maps"});
-    EXPECT_EQ(contentOf(path("Animals.trh")), QByteArray("a"));
-    EXPECT_EQ(contentOf(path("Maps.trv")), QByteArray("m"));
-    EXPECT_FALSE(QFile::exists(path("Animals.trv")) || QFile::exists(path("Maps.trh")));
-    ASSERT_EQ(problems.size(), size_t(1));
-    const QString message = switchProblemMessage(problems[0]);
-    EXPECT_TRUE(message.contains("Space.trv") && message.contains("Space.trh"))
-        << message.toStdString();
-    EXPECT_EQ(contentOf(path("Space.trv")), QByteArray("s on"));
-    EXPECT_EQ(contentOf(path("Space.trh")), QByteArray("s off"));
+// Each case asks one question from a place: "question right count place-after answers 1..4".
+TEST(Questions, SeekWrapAndPlace) {
+    const struct {
+        QByteArray content;
+        qint64 place;
+        const char* asked;
+    } cases[] = {
+        {TwoQuestions, 0, "First? 2 4 1 a,b,c,d"},
+        {TwoQuestions, 1, "Second? 3 4 0 e,f,g,h"},
+        {TwoQuestions, 7, "First? 2 4 1 a,b,c,d"}, // beyond the last question: the first
+        {"Q\r\nQUESTION\r\nWhy?\r\n4\r\nyes\r\nno\r\nEOF\r\n", 0, "Why? 4 2 0 yes,no,,old4"},
+        {"Q\r\nQUESTION\r\nHow?\r\n1\r\nw\r\nx\r\ny\r\nz", 0, "How? 1 3 0 w,x,y,"},
+        {"Q\r\nQUESTION\r\nCut?", 0, "Cut? 0 0 0 old1,old2,old3,old4"},
+        {"Q\r\nQUESTION\r\nq\r\n9\r\na\r\nb\r\nc\r\nd\r\nEOF", 0, "q 5 4 0 a,b,c,d"},
+        {"Question\r\nname line\r\n0\r\na\r\nb\r\nc\r\nd\r\nEOF\r\n", 0, "name line 0 4 0 a,b,c,d"},
+        {"Name only\r\nEOF\r\n", 3, "none 3"},
+        {"", 0, "none 0"},
+    };
+    for (const auto& c : cases) {
+        std::array<QString, 5> answers = {"", "old1", "old2", "old3", "old4"};
+        qint64 place = c.place;
+        int skipped = 0;
+        const QuestionRead read = readQuestion(c.content, place, skipped, answers);
+        const QString asked = read.found
+                                  ? QString("%1 %2 %3 %4 ")
+                                            .arg(read.question)
+                                            .arg(read.rightAnswer)
+                                            .arg(read.answerCount)
+                                            .arg(place) +
+                                        QStringList(answers.begin() + 1, answers.end()).join(',')
+                                  : QString("none %1").arg(place);
+        EXPECT_EQ(asked, QString(c.asked)) << c.content.toStdString();
+    }
+    const std::array<QString, 5> answers = {"", "a", "b", "c", "d"};
+    EXPECT_EQ(rightAnswerText(answers, 0) + rightAnswerText(answers, 4) +
+                  rightAnswerText(answers, 5) + rightAnswerText(answers, -1),
+              QString("d"));
 }
