@@ -145,21 +145,22 @@ void Form1::Form_Load() {
     PELMORA1.SkipCount = 0;
     PELMORA1.PlaceHolder.fill(0);
     PELMORA1.WinDir = gameWindowsDirectory(platform::windowsDirectory());
+    // The folder is looked up on disk once; the file in it on every read and write.
+    settings_ = SettingsFile(platform::resolveFileName(PELMORA1.WinDir));
     PELMORA1.Level = 1;
     Level1->setChecked(true);
     NewGame_Click();
 }
 
 qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const SettingsFile::Reading reading =
-        SettingsFile(PELMORA1.WinDir).readNumber(section, key, defaultValue);
+    const SettingsFile::Reading reading = settings_.readNumber(section, key, defaultValue);
     if (!reading.ok)
         showError("Error reading pelmora.ini");
     return reading.value;
 }
 
 void Form1::writeSetting(const QString& section, const QString& key, qint64 value) {
-    if (!SettingsFile(PELMORA1.WinDir).writeNumber(section, key, value))
+    if (!settings_.writeNumber(section, key, value))
         showError("Error writing to pelmora.ini");
 }
 

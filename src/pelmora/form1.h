@@ -71,6 +71,7 @@ class Form1 : public QMainWindow {
     QWidget* client_;
     shared::AboutBoxHost about_;
     Pelmora1 PELMORA1;
+    SettingsFile settings_{""};
 };
 
 } // namespace pelmora
