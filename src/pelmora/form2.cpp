@@ -34,15 +34,17 @@ Form2::Form2(Pelmora1& module, QWidget* parent) : QDialog(parent), module_(modul
     Text1->setObjectName("Text1");
     Text1->setGeometry(platform::twipsRect(135, 360, 7545, 1650));
     whiteOnTeal(Text1);
-    Text1->installEventFilter(this);
-    QWidget* previous = Text1;
+    // The question cannot be edited: its box never takes the focus, "&Answer" has it.
+    Text1->setFocusPolicy(Qt::NoFocus);
+    QWidget* previous = nullptr;
     for (int i = 0; i < 4; ++i) {
         Option1[i] = new QRadioButton("Option1", this);
         Option1[i]->setObjectName(QString("Option1_%1").arg(i));
         Option1[i]->setGeometry(platform::twipsRect(165, 2115 + 300 * i, 7545, 345));
         whiteOnTeal(Option1[i]);
         Option1[i]->hide();
-        setTabOrder(previous, Option1[i]);
+        if (previous)
+            setTabOrder(previous, Option1[i]);
         previous = Option1[i];
     }
     Command1 = new QPushButton("&Answer", this);
@@ -61,20 +63,13 @@ void Form2::showEvent(QShowEvent* event) {
     // Filled before the first paint too, whenever the window system activates the dialog.
     Form_Activate();
     QDialog::showEvent(event);
-    Text1->setFocus();
+    Command1->setFocus();
 }
 
 void Form2::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-}
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    // The question cannot be edited: its box hands the focus on to the answer button.
-    if (watched == Text1 && event->type() == QEvent::FocusIn)
-        Command1->setFocus();
-    return QDialog::eventFilter(watched, event);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
