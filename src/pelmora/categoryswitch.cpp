@@ -3,6 +3,8 @@
 #include "platform/renamefile.h"
 
 #include <QFileInfo>
+#include <QSet>
+#include <algorithm>
 
 namespace pelmora {
 
@@ -14,8 +16,12 @@ void renameAll(const QStringList& items, const QString& from, const QString& to,
         const QString old = item + from;
         if (!QFileInfo(platform::resolveFileName(old)).isFile())
             continue;
+        // A category whose file is there under both names is reported once.
+        const bool reported = std::any_of(problems.begin(), problems.end(), [&](const auto& p) {
+            return QSet<QString>{p.from, p.to} == QSet<QString>{old, item + to};
+        });
         QString reason;
-        if (!platform::renameWithoutReplacing(old, item + to, &reason))
+        if (!reported && !platform::renameWithoutReplacing(old, item + to, &reason))
             problems.push_back({old, item + to, reason});
     }
 }
