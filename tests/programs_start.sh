@@ -22,7 +22,8 @@ for program in "$@"; do
     if [ "$program" = hangman ]; then
         cp "$suite/CAPITALS.HNG" "$work/"
     fi
-    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 windir="$windir" \
+    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
+        windir="$windir" XDG_CONFIG_HOME="$windir" \
         timeout 30 "$suite/$program" "${arguments[@]}" >"$work.log" 2>&1)
     status=$?
     left=$(cd "$work" && ls -A | grep -Ev "$expected")
