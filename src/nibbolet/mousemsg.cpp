@@ -53,20 +53,20 @@ void MouseMsg::PlayEventSound() {
 }
 
 void MouseMsg::Command1_Click() {
-    if (state_.MsgDone)
-        return;
-    mainWindow_->setEnabled(true);
-    state_.MsgDone = true;
     close();
 }
 
 void MouseMsg::reject() {
-    Command1_Click();
+    close();
 }
 
+// OK, Esc and the window's own close all end the message the same way.
 void MouseMsg::closeEvent(QCloseEvent* event) {
-    Command1_Click();
-    QDialog::closeEvent(event);
+    if (!state_.MsgDone) {
+        mainWindow_->setEnabled(true);
+        state_.MsgDone = true;
+    }
+    event->accept();
 }
 
 } // namespace nibbolet

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,7 +74,7 @@ class NibboletTest : public QObject {
     }
     // Answers the message window, however the test says, once it is up.
     void answerMessage() {
-        MouseMsg* message = form->openMessage();
+        QPointer<MouseMsg> message = form->openMessage();
         if (!message || !message->isVisible())
             return;
         QVERIFY(!form->isEnabled());
@@ -88,6 +89,7 @@ class NibboletTest : public QObject {
             message->close();
         else
             QTest::keyClick(message, Qt::Key_Escape);
+        QVERIFY(!message || !message->isVisible());
     }
     QStringList expectedWaves(const QList<QPair<int, QString>>& moves) {
         QStringList waves;
