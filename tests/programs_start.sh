@@ -14,6 +14,9 @@ for program in "$@"; do
     expected='^squares.hlp$'
     [ "$program" = kavrinth ] && expected='^(kavrinth\.ini|kavrinth\.hal)$'
     [ "$program" = hangman ] && expected='^CAPITALS\.HNG$'
+    answers=()
+    # Nibbolet asks who plays before its window shows: a game against the computer.
+    [ "$program" = nibbolet ] && answers=(QUIBLAX_ANSWERS="No|Player")
     if [ "$program" = helpview ]; then
         cp "$suite/squares.hlp" "$work/"
         arguments=(squares.hlp --window normal)
@@ -22,7 +25,7 @@ for program in "$@"; do
     if [ "$program" = hangman ]; then
         cp "$suite/CAPITALS.HNG" "$work/"
     fi
-    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
+    (cd "$work" && env "${answers[@]}" QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
         windir="$windir" XDG_CONFIG_HOME="$windir" \
         timeout 30 "$suite/$program" "${arguments[@]}" >"$work.log" 2>&1)
     status=$?

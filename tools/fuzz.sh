@@ -9,10 +9,12 @@ mkdir -p "$build"
 { cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
     cmake --build "$build"; } >"$build/build.log" 2>&1 ||
     { tail -n 40 "$build/build.log"; echo "FAIL building the fuzz targets"; exit 1; }
-for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_kavrinth fuzz_hng fuzz_hex fuzz_trv; do
+for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_kavrinth fuzz_hng fuzz_hex fuzz_trv fuzz_wav; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"
-    "$build/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \
+    dict=()
+    [ -f "$here/fuzz/$target.dict" ] && dict=(-dict="$here/fuzz/$target.dict")
+    "$build/$target" "${dict[@]}" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \
         -artifact_prefix="$build/$target-" "$corpus" 2>"$build/$target.log" ||
         { tail -n 40 "$build/$target.log"; echo "FAIL $target"; exit 1; }
     echo "ok   $target: $(grep -c . <(ls "$corpus")) inputs in its corpus after ${seconds}s"

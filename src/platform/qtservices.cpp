@@ -1,4 +1,5 @@
 #include "qtservices.h"
+#include "answerhook.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -46,11 +47,15 @@ QMessageBox::StandardButtons qtButtons(Buttons buttons) {
 } // namespace
 
 Answer QtServices::messageBox(const MessageRequest& request) {
+    if (const auto answer = hookAnswer())
+        return answerNamed(*answer);
     QMessageBox box(qtIcon(request.icon), request.title, request.prompt, qtButtons(request.buttons),
                     QApplication::activeWindow());
     // Start-up measurements and checks run unattended: a box answers as if closed.
     if (qEnvironmentVariableIsSet("QUIBLAX_EXIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &box, &QMessageBox::close);
+    // Prompts may hold what a player typed: shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -67,6 +72,8 @@ Answer QtServices::messageBox(const MessageRequest& request) {
 }
 
 std::optional<QString> QtServices::inputBox(const InputRequest& request) {
+    if (const auto answer = hookAnswer())
+        return answer;
     bool ok = false;
     QString text =
         QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
@@ -105,6 +112,10 @@ void QtServices::beep() {
 void QtServices::endProgram() {
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void QtServices::playWave(const QString& name) {
+    player_.playFile(name);
 }
 
 } // namespace platform

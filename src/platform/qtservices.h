@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services.h"
+#include "waveplayer.h"
 
 namespace platform {
 
@@ -13,6 +14,10 @@ class QtServices : public Services {
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void beep() override;
     void endProgram() override;
+    void playWave(const QString& name) override;
+
+  private:
+    WavePlayer player_;
 };
 
 } // namespace platform

@@ -39,6 +39,10 @@ void endProgram() {
     services().endProgram();
 }
 
+void playWave(const QString& name) {
+    services().playWave(name);
+}
+
 void doEvents() {
     QCoreApplication::processEvents();
 }

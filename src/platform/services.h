@@ -5,7 +5,7 @@
 #include <optional>
 
 // Every modal thing a game does (message and input boxes, the file dialog, starting another
-// program, the beep, ending the program) goes through one Services object. The real one
+// program, the beep, ending the program, sounds) goes through one Services object. The real one
 // shows Qt dialogs; tests install a scripted one that records what was asked.
 namespace platform {
 
@@ -51,6 +51,8 @@ class Services {
     virtual void beep() = 0;
     // Ends the program at once. The real one does not return.
     virtual void endProgram() = 0;
+    // Plays the wave file of that name to its end before returning.
+    virtual void playWave(const QString& name) = 0;
 };
 
 // The services in force: the Qt ones unless a test installed its own.
@@ -71,6 +73,8 @@ std::optional<QString> inputBox(const QString& prompt, const QString& title = {}
 void beep();
 // Ends the program at once: nothing after the call is meant to run.
 void endProgram();
+// Plays a wave file, found by the file-name rules, to its end.
+void playWave(const QString& name);
 // Lets the pending events run once.
 void doEvents();
 

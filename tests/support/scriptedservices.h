@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <deque>
+#include <functional>
 
 // Services that answer as a test says and record everything that was asked. Installed for
 // the lifetime of the object.
@@ -20,6 +21,12 @@ class ScriptedServices : public platform::Services {
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
+    // Records the sound at once; whilePlaying, when set, looks at the windows meanwhile.
+    void playWave(const QString& name) override {
+        waves << name;
+        if (whilePlaying)
+            whilePlaying(name);
+    }
 
     QStringList prompts() const;
 
@@ -35,6 +42,8 @@ class ScriptedServices : public platform::Services {
     QList<QPair<QString, QStringList>> started;
     int beeps = 0;
     int endRequests = 0;
+    QStringList waves;
+    std::function<void(const QString&)> whilePlaying;
 };
 
 // A random source that hands out scripted values in turn and counts reseeds.
