@@ -79,11 +79,18 @@ void TextFileWriter::writeNumberLine(qint64 value) {
 }
 
 void TextFileWriter::writeTextLine(const QString& text) {
+    if (!isStorableText(text))
+        unstorable_ = true;
     content_ += text.toLatin1();
     content_ += "\r\n";
 }
 
 bool TextFileWriter::save(const QString& path, QString* problem) const {
+    if (unstorable_) {
+        if (problem)
+            *problem = "It would hold characters that cannot be stored in the file.";
+        return false;
+    }
     return saveFile(path, content_, problem);
 }
 

@@ -43,7 +43,8 @@ class TextFileWriter {
   public:
     // A numeric item line: sign character (blank or "-"), digits, a blank, CR LF.
     void writeNumberLine(qint64 value);
-    // A text line: the text unchanged, then CR LF.
+    // A text line: the text unchanged, then CR LF. Text that the file cannot hold
+    // (isStorableText) is never changed to fit: save then refuses.
     void writeTextLine(const QString& text);
 
     const QByteArray& content() const { return content_; }
@@ -52,6 +53,7 @@ class TextFileWriter {
 
   private:
     QByteArray content_;
+    bool unstorable_ = false;
 };
 
 } // namespace shared

@@ -96,6 +96,27 @@ TEST(TextFileWriter, SavingReplacesTheFileWhole) {
     EXPECT_EQ(*content, QByteArray("second\r\n"));
 }
 
+TEST(TextFileWriter, TextThatCannotBeStoredIsRefusedNotChanged) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.hng");
+    TextFileWriter old;
+    old.writeTextLine("Caf\u00e9, old");
+    QString problem;
+    ASSERT_TRUE(old.save(path, &problem));
+    TextFileWriter writer;
+    writer.writeTextLine("Price, 5 \u20ac");
+    EXPECT_FALSE(writer.save(path, &problem));
+    EXPECT_EQ(problem, "It would hold characters that cannot be stored in the file.");
+    EXPECT_EQ(*readFile(path, limit::SmallFile, nullptr), QByteArray("Caf\xe9, old\r\n"));
+}
+
+TEST(TextFileReader, BlanksBetweenDigitsAreSkipped) {
+    TextFileReader reader(" 2 5 5 \r\n- 1 2,x\r\n");
+    EXPECT_DOUBLE_EQ(reader.readNumber(), 255);
+    EXPECT_DOUBLE_EQ(reader.readNumber(), -12);
+    EXPECT_EQ(errorNumberOf([&] { reader.readNumber(); }), platform::error::TypeMismatch);
+}
+
 TEST(TextFileReader, OpeningAMissingFileReportsIt) {
     QString problem;
     EXPECT_FALSE(TextFileReader::open("/no/such/file.squ", limit::SmallFile, &problem));
