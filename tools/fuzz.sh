@@ -13,7 +13,8 @@ for target in fuzz_textfile fuzz_squ fuzz_maz; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"
     "$build/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \
-        -artifact_prefix="$build/$target-" "$corpus" 2>"$build/$target.log" ||
+        -artifact_prefix="$build/$target-" "$corpus" "$here/fuzz/seeds/$target" \
+        2>"$build/$target.log" ||
         { tail -n 40 "$build/$target.log"; echo "FAIL $target"; exit 1; }
     echo "ok   $target: $(grep -c . <(ls "$corpus")) inputs in its corpus after ${seconds}s"
 done

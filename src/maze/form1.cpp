@@ -212,7 +212,7 @@ void Form1::OpenMaze_Click() {
     }
     applyMazeFile(state_, std::get<MazeFile>(read));
     state_.MazeFileName = path;
-    setWindowTitle(Caption + " - " + path);
+    platform::setCaption(this, Caption + " - " + path);
     Form_Paint();
 }
 

@@ -24,6 +24,13 @@ void centreWindow(QWidget* window) {
     window->move(twipsToPixels(topLeft.x()), twipsToPixels(topLeft.y()));
 }
 
+void setCaption(QWidget* window, const QString& caption) {
+    // The toolkit shows a doubled placeholder as one literal "[*]".
+    QString escaped = caption;
+    escaped.replace("[*]", "[*][*]");
+    window->setWindowTitle(escaped);
+}
+
 QColor colourFromBgr(unsigned bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }

@@ -14,6 +14,10 @@ QSize screenSizeTwips(const QWidget* window);
 // The window's outer size in twips: its frame once shown, else its client size.
 QSize windowSizeTwips(const QWidget* window);
 
+// Sets a window's caption exactly as given: a "[*]" in it (a path may hold one) is shown as
+// written, not taken for the toolkit's modified-marker placeholder.
+void setCaption(QWidget* window, const QString& caption);
+
 // A solid background colour given as &H00BBGGRR.
 void setBackground(QWidget* widget, unsigned bgr);
 QColor colourFromBgr(unsigned bgr);

@@ -6,8 +6,8 @@
 namespace shared {
 
 std::optional<TextFileReader> TextFileReader::open(const QString& path, qint64 maxBytes,
-                                                   QString* problem) {
-    std::optional<QByteArray> content = readFile(path, maxBytes, problem);
+                                                   QString* problem, const QString& kind) {
+    std::optional<QByteArray> content = readFile(path, maxBytes, problem, kind);
     if (!content)
         return std::nullopt;
     return TextFileReader(std::move(*content));
@@ -85,13 +85,13 @@ void TextFileWriter::writeTextLine(const QString& text) {
     content_ += "\r\n";
 }
 
-bool TextFileWriter::save(const QString& path, QString* problem) const {
+bool TextFileWriter::save(const QString& path, QString* problem, const QString& kind) const {
     if (unstorable_) {
         if (problem)
             *problem = "It would hold characters that cannot be stored in the file.";
         return false;
     }
-    return saveFile(path, content_, problem);
+    return saveFile(path, content_, problem, kind);
 }
 
 } // namespace shared

@@ -199,7 +199,7 @@ void Form1::difficulty2_Click() {
 
 void Form1::setCurrentFile(const QString& path) {
     cube_.CurrentFile = path;
-    setWindowTitle(path.isEmpty() ? Caption : Caption + " - " + path);
+    platform::setCaption(this, path.isEmpty() ? Caption : Caption + " - " + path);
 }
 
 void Form1::OpenGame_Click() {

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace squares;
 
@@ -240,10 +243,22 @@ class Form1Test : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(" 255 \r\n 0 \r\nbroken\r\n");
         file.close();
-        for (const QString& path : {bad, dir.filePath("missing.squ")}) {
+        QVERIFY(QDir(dir.path()).mkdir("folder.squ"));
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.squ")));
+        const struct {
+            QString path;
+            QString reason;
+        } badFiles[] = {
+            {bad, "Item 3 is not a number."},
+            {dir.filePath("missing.squ"), "It does not exist."},
+            {dir.filePath("folder.squ"), "It is a folder, not a saved game."},
+            {dir.filePath("zero.squ"), "It is a device or a pipe, not a saved game."},
+        };
+        for (const auto& [path, reason] : badFiles) {
             services->fileAnswers.push_back(path);
             form->OpenGame->trigger();
-            QVERIFY(services->messages.last().prompt.contains(path));
+            QCOMPARE(services->messages.last().prompt,
+                     "The game " + path + " cannot be opened.\n" + reason);
             QCOMPARE(services->messages.last().icon, platform::Icon::Exclamation);
             QCOMPARE(form->board().colour, solvedBoard().colour);
             QCOMPARE(form->windowTitle(), "QUIBLAX Squares - " + good);
@@ -255,23 +270,43 @@ class Form1Test : public QObject {
         QCOMPARE(form->cube().CurrentFile, good);
     }
 
-    void aFailedSaveKeepsTheCurrentFileAndTheOldContent() {
-        QTemporaryDir dir;
+    // The disk fills up: with a small file-size limit (which holds for root too) and its
+    // signal ignored, the writes fail part-way as they would on a full disk.
+    void aSaveThatFailsPartWayKeepsTheFileTheCurrentFileAndTheCaption() {
+        QTemporaryDir dir(QDir::tempPath() + "/squares [*] XXXXXX");
         const QString path = dir.filePath("kept.squ");
         services->fileAnswers.push_back(path);
         form->SaveAs->trigger();
+        QCOMPARE(form->windowHandle()->title(), "QUIBLAX Squares - " + path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         file.close();
+        Board board = form->board();
+        turnRing(board, 4, true);
+        form->setBoard(board);
 
-        services->fileAnswers.push_back(dir.filePath("no/such/folder/x.squ"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{100, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        form->SaveGame->trigger();
+        services->fileAnswers.push_back(dir.filePath("other.squ"));
         form->SaveAs->trigger();
-        QVERIFY(services->messages.last().prompt.contains("cannot be saved"));
+        setrlimit(RLIMIT_FSIZE, &limit);
+
+        QCOMPARE(services->prompts(),
+                 QStringList({"The game cannot be saved as " + path +
+                                  ".\nThe file would be larger than the system allows.",
+                              "The game cannot be saved as " + dir.filePath("other.squ") +
+                                  ".\nThe file would be larger than the system allows."}));
+        QCOMPARE(services->messages.last().icon, platform::Icon::Exclamation);
         QCOMPARE(form->cube().CurrentFile, path);
-        QCOMPARE(form->windowTitle(), "QUIBLAX Squares - " + path);
+        QCOMPARE(form->windowHandle()->title(), "QUIBLAX Squares - " + path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), saved);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.squ"});
     }
 
     void exitEndsTheProgramAndHelpStartsTheViewer() {
