@@ -14,6 +14,7 @@
 #include "trace.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -173,6 +174,9 @@ void Form1::Form_MouseMove(QPointF twips) {
                              " seconds.",
                          platform::Buttons::Ok, platform::Icon::Information, "Congratulations");
         endTrace(state_);
+        // The box took the release that ended the trace: do what the release does.
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            Form_MouseUp({});
         break;
     case TraceStep::Box:
         drawTrailBox(*step.box, platform::colourFromBgr(Blue));

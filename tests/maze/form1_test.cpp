@@ -152,8 +152,23 @@ class Form1Test : public QObject {
         moveTo(route[route.size() - 2]);       // the trace is over
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->beeps, 0);
+        const Cell drawn = route[route.size() - 2];
+        QCOMPARE(colourAt(drawn), Blue); // the button is still held
         release(route.back());
-        QCOMPARE(colourAt(route[1 % (route.size() - 1)]), Grey);
+        QCOMPARE(colourAt(drawn), Grey);
+    }
+
+    // A real box takes the release while it is open: once it closes with no button held,
+    // the trail goes as on a release.
+    void aTraceEndedByTheBoxWithTheButtonUpIsRedrawnBare() {
+        const std::vector<Cell> route = routeToFinish();
+        QVERIFY(route.size() >= 3);
+        form->Form_MouseDown(QPointF(centreOf(route[0])) * platform::TwipsPerPixel); // no button
+        for (const Cell& cell : route)
+            moveTo(cell);
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(form->module().TraceState, 2);
+        QCOMPARE(colourAt(route[route.size() - 2]), Grey);
     }
 
     void aJumpOverACellBeepsAndGoingBackErases() {
