@@ -6,8 +6,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,10 +66,6 @@ class Form1Test : public QObject {
 
     void startsWithANewGameUnderDifficultyOne() {
         QCOMPARE(form->windowTitle(), QString("QUIBLAX Squares"));
-        QVERIFY(form->difficulty1->isChecked());
-        QVERIFY(!form->difficulty2->isChecked());
-        QCOMPARE(form->NewGame->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(form->HelpContent->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(form->client()->size(), platform::twipsSize(5850, 4830));
         const QSize size = form->size();
         form->resize(size + QSize(100, 80));
@@ -84,18 +78,6 @@ class Form1Test : public QObject {
         for (int i = 0; i < SquareCount; ++i)
             QCOMPARE(bgrOf(form->Block[i]), form->board().colour[i]);
         QVERIFY(services->messages.isEmpty());
-    }
-
-    void menusCarryTheirCaptionsInOrder() {
-        QStringList captions;
-        for (QAction* menu : form->menuBar()->actions()) {
-            captions << menu->text();
-            for (QAction* item : menu->menu()->actions())
-                captions << (item->isSeparator() ? "-" : item->text());
-        }
-        QCOMPARE(captions,
-                 QStringList({"&Game", "&New", "&Open", "&Save", "Save &As", "-", "Difficulty &1",
-                              "Difficulty &2", "-", "E&xit", "&Help", "&Contents", "&About"}));
     }
 
     void aboutShowsTheSquaresBoxUntilOk() {
