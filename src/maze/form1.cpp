@@ -118,9 +118,7 @@ void Form1::clearWindow() {
     canvas_->present();
 }
 
-void Form1::drawMark(const Mark& mark) {
-    QPainter painter(&canvas_->surface());
-    const QColor wallColour = palette().color(QPalette::WindowText);
+void Form1::drawMark(QPainter& painter, const Mark& mark, const QColor& wallColour) {
     switch (mark.kind) {
     case Mark::Marker:
         painter.fillRect(pixelBox(mark.twips), platform::colourFromBgr(Red));
@@ -146,10 +144,15 @@ void Form1::drawTrailBox(Cell cell, const QColor& colour) {
 
 void Form1::Form_Paint() {
     canvas_->surface().fill(platform::colourFromBgr(Background));
-    for (int c = 0; c < Columns; ++c)
-        for (int r = 0; r < Rows; ++r)
-            for (const Mark& mark : cellMarks(state_.Maze[c][r], c, r))
-                drawMark(mark);
+    {
+        // One painter for the whole maze: setting one up per line costs more than the line.
+        QPainter painter(&canvas_->surface());
+        const QColor wallColour = palette().color(QPalette::WindowText);
+        for (int c = 0; c < Columns; ++c)
+            for (int r = 0; r < Rows; ++r)
+                for (const Mark& mark : cellMarks(state_.Maze[c][r], c, r))
+                    drawMark(painter, mark, wallColour);
+    }
     canvas_->present();
 }
 
