@@ -147,6 +147,10 @@ std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QStri
 
 bool saveFile(const QString& stored, const QByteArray& content, QString* problem,
               const QString& kind) {
+    if (stored.trimmed().isEmpty()) {
+        setProblem(problem, "It has no name.");
+        return false;
+    }
     QString path = platform::resolveFileName(stored);
     // A link keeps pointing at the saved file: its target is replaced, not the link.
     const QFileInfo link(path);

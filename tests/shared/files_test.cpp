@@ -144,6 +144,7 @@ TEST(SaveFile, RefusesWhatIsNoFileAndKeepsLinksPointingAtTheirFile) {
         {dir.filePath("pipe"), "It is a device or a pipe, not a saved game."},
         {dir.filePath("folder"), "It is a folder, not a saved game."},
         {dir.filePath("no/such/game.squ"), "Its folder does not exist."},
+        {" ", "It has no name."},
     };
     for (const auto& c : refused) {
         QString problem;
