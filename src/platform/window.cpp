@@ -76,10 +76,9 @@ class FrameWatcher : public QObject {
             timing_ = true;
             QTimer::singleShot(FrameWaitMs, this, [this] { deleteLater(); });
         }
-        const bool placed = event->type() == QEvent::Paint || event->type() == QEvent::Move ||
-                            event->type() == QEvent::Resize;
+        // The first paint on the screen: whatever moved the window before is settled then.
         QWindow* handle = window->windowHandle();
-        if (!placed || !handle || !handle->isExposed())
+        if (event->type() != QEvent::Paint || !handle || !handle->isExposed())
             return false;
         window->removeEventFilter(this);
         deleteLater();
