@@ -14,8 +14,10 @@ for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_kavrinth fuzz_hng fuzz_hex fu
     mkdir -p "$corpus"
     dict=()
     [ -f "$here/fuzz/$target.dict" ] && dict=(-dict="$here/fuzz/$target.dict")
+    seeds=()
+    [ -d "$here/fuzz/seeds/$target" ] && seeds=("$here/fuzz/seeds/$target")
     "$build/$target" "${dict[@]}" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \
-        -artifact_prefix="$build/$target-" "$corpus" 2>"$build/$target.log" ||
+        -artifact_prefix="$build/$target-" "$corpus" "${seeds[@]}" 2>"$build/$target.log" ||
         { tail -n 40 "$build/$target.log"; echo "FAIL $target"; exit 1; }
     echo "ok   $target: $(grep -c . <(ls "$corpus")) inputs in its corpus after ${seconds}s"
 done

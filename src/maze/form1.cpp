@@ -14,6 +14,7 @@
 #include "trace.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -117,9 +118,7 @@ void Form1::clearWindow() {
     canvas_->present();
 }
 
-void Form1::drawMark(const Mark& mark) {
-    QPainter painter(&canvas_->surface());
-    const QColor wallColour = palette().color(QPalette::WindowText);
+void Form1::drawMark(QPainter& painter, const Mark& mark, const QColor& wallColour) {
     switch (mark.kind) {
     case Mark::Marker:
         painter.fillRect(pixelBox(mark.twips), platform::colourFromBgr(Red));
@@ -145,10 +144,15 @@ void Form1::drawTrailBox(Cell cell, const QColor& colour) {
 
 void Form1::Form_Paint() {
     canvas_->surface().fill(platform::colourFromBgr(Background));
-    for (int c = 0; c < Columns; ++c)
-        for (int r = 0; r < Rows; ++r)
-            for (const Mark& mark : cellMarks(state_.Maze[c][r], c, r))
-                drawMark(mark);
+    {
+        // One painter for the whole maze: setting one up per line costs more than the line.
+        QPainter painter(&canvas_->surface());
+        const QColor wallColour = palette().color(QPalette::WindowText);
+        for (int c = 0; c < Columns; ++c)
+            for (int r = 0; r < Rows; ++r)
+                for (const Mark& mark : cellMarks(state_.Maze[c][r], c, r))
+                    drawMark(painter, mark, wallColour);
+    }
     canvas_->present();
 }
 
@@ -173,6 +177,9 @@ void Form1::Form_MouseMove(QPointF twips) {
                              " seconds.",
                          platform::Buttons::Ok, platform::Icon::Information, "Congratulations");
         endTrace(state_);
+        // The box took the release that ended the trace: do what the release does.
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            Form_MouseUp({});
         break;
     case TraceStep::Box:
         drawTrailBox(*step.box, platform::colourFromBgr(Blue));
@@ -212,7 +219,7 @@ void Form1::OpenMaze_Click() {
     }
     applyMazeFile(state_, std::get<MazeFile>(read));
     state_.MazeFileName = path;
-    setWindowTitle(Caption + " - " + path);
+    platform::setCaption(this, Caption + " - " + path);
     Form_Paint();
 }
 

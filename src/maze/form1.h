@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QPainter;
 
 namespace maze {
 
@@ -60,7 +61,7 @@ class Form1 : public QMainWindow {
     // Shows the waiting label, lets it be painted, then builds until an attempt is accepted.
     void buildNewMaze();
     void clearWindow();
-    void drawMark(const Mark& mark);
+    void drawMark(QPainter& painter, const Mark& mark, const QColor& wallColour);
     void drawTrailBox(Cell cell, const QColor& colour);
 
     Canvas* canvas_;

@@ -1,7 +1,7 @@
 #include "mazefile.h"
 #include "platform/runtimeerror.h"
-#include "shared/numbertext.h"
 #include "shared/files.h"
+#include "shared/numbertext.h"
 #include "shared/textfile.h"
 
 namespace maze {
@@ -29,7 +29,8 @@ std::variant<MazeFile, QString> parseMazFile(const QByteArray& content) {
 
 std::variant<MazeFile, QString> readMazFile(const QString& path) {
     QString problem;
-    const std::optional<QByteArray> content = shared::readFile(path, shared::limit::SmallFile, &problem);
+    const std::optional<QByteArray> content =
+        shared::readFile(path, shared::limit::SmallFile, &problem, "maze");
     if (!content)
         return problem;
     return parseMazFile(*content);

@@ -9,16 +9,19 @@ namespace platform {
 namespace {
 
 // The entry of folder matching name ignoring case: exact case first, otherwise the first in
-// sorted order; empty when there is none.
+// character-code order (so "CAT.BMP" before "Cat.bmp" before "cat.bmp", whatever the locale);
+// empty when there is none.
 QString matchInFolder(const QString& folder, const QString& name) {
-    if (QFileInfo::exists(QDir(folder).filePath(name)))
+    const QString exact = QDir(folder).filePath(name);
+    if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
         return name;
     const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    QString best;
     for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (best.isEmpty() || entry < best))
+            best = entry;
+    return best;
 }
 
 } // namespace
@@ -58,8 +61,12 @@ QString resolveFileName(const QString& stored) {
 
 QString windowsDirectory() {
     const QByteArray windir = qgetenv("windir");
-    if (!windir.isEmpty())
-        return QString::fromLocal8Bit(windir);
+    if (!windir.isEmpty()) {
+        QString folder = QString::fromLocal8Bit(windir);
+        while (folder.size() > 1 && (folder.endsWith('/') || folder.endsWith('\\')))
+            folder.chop(1);
+        return folder;
+    }
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/quiblax";
     QDir().mkpath(folder);

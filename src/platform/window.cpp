@@ -1,11 +1,101 @@
 #include "window.h"
 #include "twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace platform {
+
+namespace {
+
+// How long after showing a window the window manager may take to put its frame round it.
+constexpr int FrameWaitMs = 2000;
+
+bool takesAFrame(const QWidget* window) {
+    return !(window->windowFlags() & Qt::FramelessWindowHint);
+}
+
+// The frame the window manager put round the last framed window: the best guess for the
+// next one before it is shown. Empty where there is no window manager.
+QMargins& lastFrame() {
+    static QMargins frame;
+    return frame;
+}
+
+// The frame round a shown window, once the window manager has given it; empty before.
+QMargins shownFrame(const QWidget* window) {
+    if (!window->isVisible())
+        return {};
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QMargins expectedFrame(const QWidget* window) {
+    const QMargins shown = shownFrame(window);
+    if (!shown.isNull())
+        return shown;
+    return takesAFrame(window) ? lastFrame() : QMargins();
+}
+
+// Where the centring rule puts the window's frame, counting the given frame round it.
+QPoint centredFramePosition(const QWidget* window, const QMargins& frame) {
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint topLeft = centredTopLeft(
+        screenSizeTwips(window), {pixelsToTwips(outer.width()), pixelsToTwips(outer.height())});
+    return {twipsToPixels(topLeft.x()), twipsToPixels(topLeft.y())};
+}
+
+void placeCentred(QWidget* window, const QMargins& frame) {
+    QPoint position = centredFramePosition(window, frame);
+    // A window made but not yet framed takes a move as its client area's place, which the
+    // window manager keeps when it adds the frame: move the client area inside the frame.
+    if (window->testAttribute(Qt::WA_WState_Created) && shownFrame(window).isNull())
+        position += QPoint(frame.left(), frame.top());
+    window->move(position);
+}
+
+// Centres a window again, by its frame, once the window manager has framed it and it is on
+// the screen, should it not sit centred by that frame. The toolkit may have guessed the frame
+// before; only the window system knows the real one.
+class FrameWatcher : public QObject {
+  public:
+    explicit FrameWatcher(QWidget* window) : QObject(window) {
+        setObjectName("platform-frame-watcher");
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show && !timing_) {
+            timing_ = true;
+            QTimer::singleShot(FrameWaitMs, this, [this] { deleteLater(); });
+        }
+        // The first paint on the screen: whatever moved the window before is settled then.
+        QWindow* handle = window->windowHandle();
+        if (event->type() != QEvent::Paint || !handle || !handle->isExposed())
+            return false;
+        window->removeEventFilter(this);
+        deleteLater();
+        const QMargins frame = handle->frameMargins();
+        if (takesAFrame(window) && !frame.isNull())
+            lastFrame() = frame;
+        const QPoint wanted = centredFramePosition(window, frame);
+        if (handle->framePosition() != wanted)
+            handle->setFramePosition(wanted);
+        return false;
+    }
+
+  private:
+    bool timing_ = false;
+};
+
+} // namespace
 
 QSize screenSizeTwips(const QWidget* window) {
     QScreen* screen =
@@ -15,13 +105,24 @@ QSize screenSizeTwips(const QWidget* window) {
 }
 
 QSize windowSizeTwips(const QWidget* window) {
-    const QSize pixels = window->isVisible() ? window->frameGeometry().size() : window->size();
+    const QSize pixels = window->size().grownBy(expectedFrame(window));
     return {pixelsToTwips(pixels.width()), pixelsToTwips(pixels.height())};
 }
 
 void centreWindow(QWidget* window) {
-    const QPoint topLeft = centredTopLeft(screenSizeTwips(window), windowSizeTwips(window));
-    window->move(twipsToPixels(topLeft.x()), twipsToPixels(topLeft.y()));
+    const QMargins frame = expectedFrame(window);
+    placeCentred(window, frame);
+    // Until a window is on the screen its frame is not known for sure: check again then.
+    if (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+        !window->findChild<FrameWatcher*>("platform-frame-watcher", Qt::FindDirectChildrenOnly))
+        new FrameWatcher(window);
+}
+
+void setCaption(QWidget* window, const QString& caption) {
+    // The toolkit shows a doubled placeholder as one literal "[*]".
+    QString escaped = caption;
+    escaped.replace("[*]", "[*][*]");
+    window->setWindowTitle(escaped);
 }
 
 QColor colourFromBgr(unsigned bgr) {

@@ -5,14 +5,21 @@
 namespace platform {
 
 // Centres a window on its screen by the centring rule, in twips, without clamping: a window
-// larger than the screen gets a negative Left or Top.
+// larger than the screen gets a negative Left or Top. The outer size counts the frame: before
+// the window is shown, the frame the window manager gave the last framed window; once the
+// window manager has framed this one, it is centred again by its own frame if that differs.
 void centreWindow(QWidget* window);
 
 // The screen the window is on (or the primary screen), in twips.
 QSize screenSizeTwips(const QWidget* window);
 
-// The window's outer size in twips: its frame once shown, else its client size.
+// The window's outer size in twips: with its frame once shown and framed, else with the frame
+// expected for it.
 QSize windowSizeTwips(const QWidget* window);
+
+// Sets a window's caption exactly as given: a "[*]" in it (a path may hold one) is shown as
+// written, not taken for the toolkit's modified-marker placeholder.
+void setCaption(QWidget* window, const QString& caption);
 
 // A solid background colour given as &H00BBGGRR.
 void setBackground(QWidget* widget, unsigned bgr);

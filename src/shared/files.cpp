@@ -14,13 +14,16 @@ namespace shared {
 
 namespace {
 
-QString reasonFor(int error) {
+enum class Doing { Reading, Writing };
+
+QString reasonFor(int error, Doing doing) {
     switch (error) {
     case ENOENT:
-        return "It does not exist.";
+        return doing == Doing::Reading ? "It does not exist." : "Its folder does not exist.";
     case EACCES:
     case EPERM:
-        return "You are not allowed to read it.";
+        return doing == Doing::Reading ? "You are not allowed to read it."
+                                       : "You are not allowed to write it or in its folder.";
     case ENOSPC:
         return "The disk is full.";
     case EDQUOT:
@@ -30,9 +33,15 @@ QString reasonFor(int error) {
     case EROFS:
         return "The disk is read-only.";
     case EISDIR:
-        return "It is a folder, not a file.";
+        return "It is a folder.";
     case ENOTDIR:
         return "Part of its path is not a folder.";
+    case ENAMETOOLONG:
+        return "Its name is too long.";
+    case ELOOP:
+        return "Its links lead round in a circle.";
+    case EIO:
+        return "The disk could not be read or written.";
     default:
         return QString("The system reports: %1.").arg(QString::fromLocal8Bit(strerror(error)));
     }
@@ -41,6 +50,11 @@ QString reasonFor(int error) {
 void setProblem(QString* problem, const QString& text) {
     if (problem)
         *problem = text;
+}
+
+QString notRegular(const struct stat& info, const QString& kind) {
+    return S_ISDIR(info.st_mode) ? QString("It is a folder, not a %1.").arg(kind)
+                                 : QString("It is a device or a pipe, not a %1.").arg(kind);
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -70,45 +84,53 @@ bool writeAll(int fd, const QByteArray& content) {
     return true;
 }
 
+// Makes a finished rename last: the folder's entry is flushed too. Best effort.
+void syncFolder(const QString& folder) {
+    Descriptor dir{
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
+}
+
 } // namespace
 
-std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QString* problem) {
+std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QString* problem,
+                                   const QString& kind) {
     const QString path = platform::resolveFileName(stored);
     // Non-blocking, so a FIFO cannot hang the game before it is refused below.
     Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
-        setProblem(problem, reasonFor(errno));
+        setProblem(problem, reasonFor(errno, Doing::Reading));
         return std::nullopt;
     }
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) {
-        setProblem(problem, reasonFor(errno));
-        return std::nullopt;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        setProblem(problem, "It is a folder, not a file.");
+        setProblem(problem, reasonFor(errno, Doing::Reading));
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        setProblem(problem, "It is a device or a pipe, not a file.");
+        setProblem(problem, notRegular(info, kind));
         return std::nullopt;
     }
+    const QString tooLarge =
+        QString("It is too large for a %1: more than %2 bytes.").arg(kind).arg(maxBytes);
     if (info.st_size > maxBytes) {
-        setProblem(problem, QString("It is too large: %1 bytes, where at most %2 are expected.")
-                                .arg(qint64(info.st_size))
-                                .arg(maxBytes));
+        setProblem(problem, tooLarge);
         return std::nullopt;
     }
+    // Read to the end, not to the size stat gave: the file may grow meanwhile, and some
+    // files report no size at all. One byte past the limit shows a file that is too large.
     QByteArray content;
-    // One byte more than expected shows a file that grew past the limit while it was read.
-    content.resize(qsizetype(std::min<qint64>(maxBytes, info.st_size)) + 1);
+    content.resize(qsizetype(std::max<qint64>(info.st_size, 4096)) + 1);
     qsizetype total = 0;
-    while (total < content.size()) {
+    while (total <= maxBytes) {
+        if (total == content.size())
+            content.resize(qsizetype(std::min<qint64>(2 * qint64(content.size()), maxBytes + 1)));
         const ssize_t got = ::read(file.fd, content.data() + total, size_t(content.size() - total));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            setProblem(problem, reasonFor(errno));
+            setProblem(problem, reasonFor(errno, Doing::Reading));
             return std::nullopt;
         }
         if (got == 0)
@@ -116,33 +138,41 @@ std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QStri
         total += got;
     }
     if (total > maxBytes) {
-        setProblem(problem, QString("It is too large: more than %1 bytes.").arg(maxBytes));
+        setProblem(problem, tooLarge);
         return std::nullopt;
     }
     content.truncate(total);
     return content;
 }
 
-bool saveFile(const QString& stored, const QByteArray& content, QString* problem) {
-    const QString path = platform::resolveFileName(stored);
-    const QFileInfo target(path);
-    if (target.isDir()) {
-        setProblem(problem, "It is a folder, not a file.");
+bool saveFile(const QString& stored, const QByteArray& content, QString* problem,
+              const QString& kind) {
+    if (stored.trimmed().isEmpty()) {
+        setProblem(problem, "It has no name.");
         return false;
     }
+    QString path = platform::resolveFileName(stored);
+    // A link keeps pointing at the saved file: its target is replaced, not the link.
+    const QFileInfo link(path);
+    if (link.isSymLink() && link.exists())
+        path = link.canonicalFilePath();
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) {
+        setProblem(problem, notRegular(old, kind));
+        return false;
+    }
+    const QFileInfo target(path);
     QByteArray temporary =
         QFile::encodeName(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
     Descriptor file{::mkostemp(temporary.data(), O_CLOEXEC)};
     if (file.fd < 0) {
-        setProblem(problem, errno == EACCES || errno == EPERM
-                                ? QString("You are not allowed to write in its folder.")
-                                : reasonFor(errno));
+        setProblem(problem, reasonFor(errno, Doing::Writing));
         return false;
     }
     // The new file keeps the old one's permissions; a new one gets the usual ones.
-    struct stat old {};
     mode_t mode = 0;
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0) {
+    if (replacing) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -157,15 +187,16 @@ bool saveFile(const QString& stored, const QByteArray& content, QString* problem
     file.fd = -1;
     if (!written || !closed) {
         ::unlink(temporary.constData());
-        setProblem(problem, reasonFor(written ? closeError : writeError));
+        setProblem(problem, reasonFor(written ? closeError : writeError, Doing::Writing));
         return false;
     }
     if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
         const int renameError = errno;
         ::unlink(temporary.constData());
-        setProblem(problem, reasonFor(renameError));
+        setProblem(problem, reasonFor(renameError, Doing::Writing));
         return false;
     }
+    syncFolder(target.absolutePath());
     return true;
 }
 

@@ -16,13 +16,17 @@ inline constexpr qint64 Picture = 32 * 1024 * 1024; // bitmaps and sounds
 } // namespace limit
 
 // Reads a regular file of at most maxBytes. nullopt when it cannot, with problem set to a
-// sentence in our words that names no path ("It is a folder, not a file.").
-std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem);
+// sentence in our words that names no path ("It is a folder, not a file."); kind is what the
+// caller calls such a file in that sentence ("It is a folder, not a saved game.").
+std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
+                                   const QString& kind = QStringLiteral("file"));
 
 // Replaces the file whole: writes a temporary file beside it, checks every write and the flush
 // to disk, then renames it over the target. On any failure the old file stays as it was, the
-// temporary file is removed, and problem says why.
-bool saveFile(const QString& path, const QByteArray& content, QString* problem);
+// temporary file is removed, and problem says why. A folder, device or pipe of that name is
+// refused; a link to a file keeps its link and gets its target replaced.
+bool saveFile(const QString& path, const QByteArray& content, QString* problem,
+              const QString& kind = QStringLiteral("file"));
 
 // Whether every character of text can be stored in the games' single-byte text files.
 bool isStorableText(const QString& text);

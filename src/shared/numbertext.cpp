@@ -90,15 +90,11 @@ double textToNumber(QStringView text) {
 }
 
 bool isNumberItem(QStringView text) {
+    // Blanks are skipped wherever they stand, between digits too: " 2 5 5 " is 255.
     qsizetype nonBlank = 0;
     for (QChar c : text)
         if (!isBlank(c))
             ++nonBlank;
-    // Blanks between digits are skipped by the rule, but an item with inner blanks is not
-    // one clean number: only surrounding blanks are allowed.
-    const QString trimmed = text.toString().trimmed();
-    if (trimmed.size() != nonBlank)
-        return false;
     std::string number;
     return nonBlank > 0 && scanNumber(text, number) == nonBlank;
 }

@@ -18,7 +18,7 @@ QString decimalNumberText(double value);
 // large for a double comes back as an infinity.
 double textToNumber(QStringView text);
 
-// Whether the text, without its surrounding blanks, is one number and nothing else.
+// Whether the text, its blanks skipped wherever they stand, is one number and nothing else.
 bool isNumberItem(QStringView text);
 
 // Removes leading and trailing blanks (spaces only, as the games' files use them).

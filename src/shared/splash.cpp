@@ -52,6 +52,8 @@ Splash::Splash(int intervalMs, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(intervalMs);
     Timer1->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the splash must stay its full interval.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Splash::Splash_Timer1_Timer);
 }
 

@@ -6,8 +6,8 @@
 namespace shared {
 
 std::optional<TextFileReader> TextFileReader::open(const QString& path, qint64 maxBytes,
-                                                   QString* problem) {
-    std::optional<QByteArray> content = readFile(path, maxBytes, problem);
+                                                   QString* problem, const QString& kind) {
+    std::optional<QByteArray> content = readFile(path, maxBytes, problem, kind);
     if (!content)
         return std::nullopt;
     return TextFileReader(std::move(*content));
@@ -79,12 +79,19 @@ void TextFileWriter::writeNumberLine(qint64 value) {
 }
 
 void TextFileWriter::writeTextLine(const QString& text) {
+    if (!isStorableText(text))
+        unstorable_ = true;
     content_ += text.toLatin1();
     content_ += "\r\n";
 }
 
-bool TextFileWriter::save(const QString& path, QString* problem) const {
-    return saveFile(path, content_, problem);
+bool TextFileWriter::save(const QString& path, QString* problem, const QString& kind) const {
+    if (unstorable_) {
+        if (problem)
+            *problem = "It would hold characters that cannot be stored in the file.";
+        return false;
+    }
+    return saveFile(path, content_, problem, kind);
 }
 
 } // namespace shared

@@ -14,9 +14,11 @@ class TextFileReader {
   public:
     explicit TextFileReader(QByteArray content) : content_(std::move(content)) {}
 
-    // Opens a file of at most maxBytes for reading; nullopt with the reason when it cannot.
+    // Opens a file of at most maxBytes for reading; nullopt with the reason when it cannot
+    // (kind as readFile).
     static std::optional<TextFileReader> open(const QString& path, qint64 maxBytes,
-                                              QString* problem);
+                                              QString* problem,
+                                              const QString& kind = QStringLiteral("file"));
 
     // One item: leading blanks skipped; runs to a comma or the line end, or, in double
     // quotes, to the closing quote. Trailing blanks of an unquoted item are dropped.
@@ -43,15 +45,18 @@ class TextFileWriter {
   public:
     // A numeric item line: sign character (blank or "-"), digits, a blank, CR LF.
     void writeNumberLine(qint64 value);
-    // A text line: the text unchanged, then CR LF.
+    // A text line: the text unchanged, then CR LF. Text that the file cannot hold
+    // (isStorableText) is never changed to fit: save then refuses.
     void writeTextLine(const QString& text);
 
     const QByteArray& content() const { return content_; }
-    // Saves the lines to the path; false with the reason when it cannot.
-    bool save(const QString& path, QString* problem) const;
+    // Saves the lines to the path; false with the reason when it cannot (kind as saveFile).
+    bool save(const QString& path, QString* problem,
+              const QString& kind = QStringLiteral("file")) const;
 
   private:
     QByteArray content_;
+    bool unstorable_ = false;
 };
 
 } // namespace shared

@@ -10,6 +10,7 @@
 #include "shared/splash.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenuBar>
 
 namespace squares {
@@ -62,6 +63,8 @@ void Form1::buildControls() {
     client_->setFixedSize(platform::twipsSize(5850, 4830));
     platform::setBackground(client_, White);
     setCentralWidget(client_);
+    // A fixed single border: the window keeps the size its menu bar and client area give it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     drag_ = new platform::DragController(client_);
     for (int i = 0; i < SquareCount; ++i) {
         Block[i] = makeSquare(client_, i);
@@ -199,7 +202,7 @@ void Form1::difficulty2_Click() {
 
 void Form1::setCurrentFile(const QString& path) {
     cube_.CurrentFile = path;
-    setWindowTitle(path.isEmpty() ? Caption : Caption + " - " + path);
+    platform::setCaption(this, path.isEmpty() ? Caption : Caption + " - " + path);
 }
 
 void Form1::OpenGame_Click() {

@@ -46,14 +46,15 @@ std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
 
 std::variant<Colours, QString> readSquFile(const QString& path) {
     QString problem;
-    std::optional<QByteArray> content = shared::readFile(path, shared::limit::SmallFile, &problem);
+    std::optional<QByteArray> content =
+        shared::readFile(path, shared::limit::SmallFile, &problem, "saved game");
     if (!content)
         return problem;
     return parseSquFile(*content);
 }
 
 bool writeSquFile(const QString& path, const Colours& colours, QString* problem) {
-    return squWriter(colours).save(path, problem);
+    return squWriter(colours).save(path, problem, "saved game");
 }
 
 } // namespace squares

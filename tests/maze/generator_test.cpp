@@ -99,6 +99,28 @@ TEST(BuildMaze, The91stRemovalRejectsTheAttemptAtOnce) {
     EXPECT_TRUE(cellsWith(state.Maze, FinishValue).empty());
 }
 
+TEST(BuildMaze, FillsColumnByColumnThenDrawsTheStartThenTheTargetColumnBeforeItsRow) {
+    // Every draw of the fill gives another value, so another fill order gives another grid.
+    WalkScript s;
+    for (int k = 0; k < Columns * Rows; ++k)
+        s.values.push_back((k % 16 + 0.5) / 16);
+    s.start(7);
+    s.target(30, 25); // were the row drawn first, the target would lie in another quadrant
+    s.steps(Down, Rows - 1);
+    ScriptedRandom random(s.values);
+    QUIBMAZE1 state;
+    ASSERT_TRUE(buildMazeAttempt(state, random).accepted);
+    EXPECT_TRUE(random.values.empty());
+    for (int c = 0; c < Columns; ++c)
+        for (int r = 0; r < Rows; ++r)
+            if (c != 7) {
+                EXPECT_EQ(state.Maze[c][r], (c * Rows + r) % 16) << c << ", " << r;
+            }
+    EXPECT_EQ(state.StartX, 7);
+    EXPECT_EQ(state.Maze[7][0], StartValue);
+    EXPECT_EQ(state.Maze[7][Rows - 1], FinishValue);
+}
+
 TEST(BuildMaze, DirectionDrawsFollowTheQuadrantAndAStayKeepsTheDirection) {
     WalkScript s;
     s.grid(0);

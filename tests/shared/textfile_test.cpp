@@ -81,7 +81,7 @@ TEST(TextFileReader, ReadingPastTheEndOrTextIntoANumberRaisesErrors) {
     EXPECT_EQ(errorNumberOf([&] { words.readNumber(); }), platform::error::TypeMismatch);
 }
 
-TEST(TextFileWriter, SavingReplacesTheFileWholeOrLeavesItAlone) {
+TEST(TextFileWriter, SavingReplacesTheFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath("game.txt");
     TextFileWriter first;
@@ -94,18 +94,27 @@ TEST(TextFileWriter, SavingReplacesTheFileWholeOrLeavesItAlone) {
     auto content = readFile(path, limit::SmallFile, &problem);
     ASSERT_TRUE(content);
     EXPECT_EQ(*content, QByteArray("second\r\n"));
+}
 
-    // A folder that cannot be written keeps the old file and reports why.
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(dir.path()).isWritable()) { // root writes anywhere
-        EXPECT_FALSE(first.save(path, &problem));
-        EXPECT_FALSE(problem.isEmpty());
-        EXPECT_EQ(*readFile(path, limit::SmallFile, nullptr), QByteArray("second\r\n"));
-    }
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(second.save(dir.filePath("no/such/folder/game.txt"), &problem));
-    EXPECT_FALSE(problem.isEmpty());
+TEST(TextFileWriter, TextThatCannotBeStoredIsRefusedNotChanged) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set.hng");
+    TextFileWriter old;
+    old.writeTextLine("Caf\u00e9, old");
+    QString problem;
+    ASSERT_TRUE(old.save(path, &problem));
+    TextFileWriter writer;
+    writer.writeTextLine("Price, 5 \u20ac");
+    EXPECT_FALSE(writer.save(path, &problem));
+    EXPECT_EQ(problem, "It would hold characters that cannot be stored in the file.");
+    EXPECT_EQ(*readFile(path, limit::SmallFile, nullptr), QByteArray("Caf\xe9, old\r\n"));
+}
+
+TEST(TextFileReader, BlanksBetweenDigitsAreSkipped) {
+    TextFileReader reader(" 2 5 5 \r\n- 1 2,x\r\n");
+    EXPECT_DOUBLE_EQ(reader.readNumber(), 255);
+    EXPECT_DOUBLE_EQ(reader.readNumber(), -12);
+    EXPECT_EQ(errorNumberOf([&] { reader.readNumber(); }), platform::error::TypeMismatch);
 }
 
 TEST(TextFileReader, OpeningAMissingFileReportsIt) {

@@ -1,0 +1,171 @@
+#include "shared/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace shared;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// Runs saveFile in a child process whose file-size limit is sizeLimit bytes, with the signal
+// for crossing it ignored, so the write fails with EFBIG as a full disk would fail it. The
+// limit holds for root too. Returns the problem saveFile reported, or "saved".
+QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_t sizeLimit) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QString problem;
+        const QByteArray answer =
+            saveFile(path, content, &problem, "saved game") ? "saved" : problem.toUtf8();
+        if (::write(pipeEnds[1], answer.constData(), size_t(answer.size())) < 0)
+            ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray answer;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, got);
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child failed";
+    return QString::fromUtf8(answer);
+}
+
+} // namespace
+
+TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
+    QTemporaryDir dir;
+    write(dir.filePath("game.squ"), QByteArray(100, 'x'));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.squ")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.squ")));
+    QDir(dir.path()).mkdir("folder.squ");
+    const struct {
+        QString path;
+        qint64 limit;
+        const char* problem; // empty: read whole
+    } cases[] = {
+        {dir.filePath("game.squ"), 100, ""},
+        {dir.filePath("GAME.SQU"), 100, ""},
+        {dir.filePath("game.squ"), 99, "It is too large for a saved game: more than 99 bytes."},
+        {dir.filePath("folder.squ"), 100, "It is a folder, not a saved game."},
+        {"/dev/zero", 100, "It is a device or a pipe, not a saved game."},
+        {dir.filePath("zero.squ"), 100, "It is a device or a pipe, not a saved game."},
+        {dir.filePath("pipe.squ"), 100, "It is a device or a pipe, not a saved game."},
+        {dir.filePath("none.squ"), 100, "It does not exist."},
+    };
+    // A FIFO must be refused, not waited on: should it block, the alarm ends the test.
+    ::alarm(10);
+    for (const auto& c : cases) {
+        QString problem;
+        const std::optional<QByteArray> content = readFile(c.path, c.limit, &problem, "saved game");
+        EXPECT_EQ(problem, QString(c.problem)) << c.path.toStdString();
+        EXPECT_EQ(content.has_value(), *c.problem == 0) << c.path.toStdString();
+        if (content) {
+            EXPECT_EQ(content->size(), 100);
+        }
+    }
+    ::alarm(0);
+}
+
+TEST(ReadFile, FilesWithoutASizeAreReadToTheirEndWithinTheLimit) {
+    // Files under /proc report a size of 0 but hold more.
+    QString problem;
+    const std::optional<QByteArray> status = readFile("/proc/self/status", 1 << 20, &problem);
+    ASSERT_TRUE(status) << problem.toStdString();
+    EXPECT_TRUE(status->contains("Pid:"));
+    EXPECT_FALSE(readFile("/proc/self/status", 10, &problem));
+}
+
+TEST(SaveFile, AWriteThatFailsPartWayKeepsTheOldFileByteForByte) {
+    const QByteArray old(486, '7');
+    for (rlim_t sizeLimit : {rlim_t(0), rlim_t(100), rlim_t(4096)}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("game.squ");
+        write(path, old);
+        EXPECT_EQ(saveUnderSizeLimit(path, QByteArray(5000, 'n'), sizeLimit),
+                  "The file would be larger than the system allows.")
+            << sizeLimit;
+        EXPECT_EQ(contentOf(path), old);
+        EXPECT_EQ(entriesOf(dir.path()), QStringList{"game.squ"});
+    }
+    // The same save within the limit replaces the file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.squ");
+    write(path, old);
+    EXPECT_EQ(saveUnderSizeLimit(path, "new", 4096), "saved");
+    EXPECT_EQ(contentOf(path), "new");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"game.squ"});
+}
+
+TEST(SaveFile, RefusesWhatIsNoFileAndKeepsLinksPointingAtTheirFile) {
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder");
+    write(dir.filePath("real.squ"), "old");
+    ::chmod(QFile::encodeName(dir.filePath("real.squ")).constData(), 0640);
+    ASSERT_TRUE(QFile::link(dir.filePath("real.squ"), dir.filePath("link.squ")));
+    const struct {
+        QString path;
+        const char* problem;
+    } refused[] = {
+        {dir.filePath("pipe"), "It is a device or a pipe, not a saved game."},
+        {dir.filePath("folder"), "It is a folder, not a saved game."},
+        {dir.filePath("no/such/game.squ"), "Its folder does not exist."},
+        {" ", "It has no name."},
+    };
+    for (const auto& c : refused) {
+        QString problem;
+        EXPECT_FALSE(saveFile(c.path, "new", &problem, "saved game"));
+        EXPECT_EQ(problem, QString(c.problem));
+    }
+    EXPECT_TRUE(QFileInfo(dir.filePath("pipe")).exists() &&
+                !QFileInfo(dir.filePath("pipe")).isFile());
+    QString problem;
+    ASSERT_TRUE(saveFile(dir.filePath("LINK.SQU"), "new", &problem)) << problem.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.squ")).isSymLink());
+    EXPECT_EQ(contentOf(dir.filePath("real.squ")), "new");
+    struct stat info {};
+    ::stat(QFile::encodeName(dir.filePath("real.squ")).constData(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(entriesOf(dir.path()), QStringList({"folder", "link.squ", "pipe", "real.squ"}));
+}
+
+TEST(StorableText, OnlyCharactersOfTheSingleByteSet) {
+    EXPECT_TRUE(isStorableText("Caf\u00e9, na\u00efve \u00ff"));
+    EXPECT_TRUE(isStorableText(""));
+    EXPECT_FALSE(isStorableText("\u20ac5"));
+    EXPECT_FALSE(isStorableText("snow \u2603"));
+}
