@@ -49,8 +49,9 @@ class NibboletTest : public QObject {
         services->inputAnswers = std::move(names);
         random->values = std::move(specials);
         form->Form_Load();
-        QVERIFY(isCentredOnScreen(form));
         form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTRY_VERIFY(isCentredOnScreen(form));
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void roll(int pips) {
