@@ -61,6 +61,11 @@ TEST(Champions, NewScoresGoBelowEqualOnesAndAboveTheFirstLower) {
     ASSERT_TRUE(insertChampion(low, "LOW", 5));
     EXPECT_EQ(low[2].initials, "LOW"); // just before the first 0
 
+    Champions last = withScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 0});
+    ASSERT_TRUE(insertChampion(last, "BOT", 5));
+    EXPECT_EQ(last[8], (Champion{"E9", 10}));
+    EXPECT_EQ(last[9], (Champion{"BOT", 5})); // the 0 it beat drops off
+
     const Champions full = withScores({9, 8, 7, 6, 5, 4, 3, 2, 1, 1});
     Champions same = full;
     EXPECT_FALSE(qualifies(full, 1));

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <csignal>
 #include <functional>
+#include <map>
 #include <sys/resource.h>
 
 using namespace kavrinth;
@@ -208,6 +210,17 @@ class KavrinthTest : public QObject {
         QCOMPARE(m.last().title, QString("Oops"));
     }
 
+    void aSlowGameEntersNoChampionButLeavesTheDefaultList() {
+        lastJumpAhead();
+        form->game().ElapsedSeconds = 400; // 14 removals after 400 seconds
+        drag(4, 1);
+        QCOMPARE(services->prompts(),
+                 QStringList({"Game is over.  You have  1 piece left.\rScore:  -50"}));
+        QCOMPARE(form->YourScore->text(), QString("Score: -50"));
+        QVERIFY(!form->winnerWindow());
+        QCOMPARE(bytesOf("kavrinth.hal"), QByteArray("AAA\r\n 0 \r\n").repeated(10));
+    }
+
     void anUnreadableChampionsFileIsLeftAlone() {
         QVERIFY(QDir().mkdir("kavrinth.hal"));
         lastJumpAhead();
@@ -217,6 +230,20 @@ class KavrinthTest : public QObject {
         QVERIFY(QFileInfo("kavrinth.hal").isDir());
         form->listchamps->trigger();
         QCOMPARE(services->prompts().last(), ChampsNotAvailable);
+    }
+
+    void thePickerHoldsFortyPicturesInFourRows() {
+        picktri picker(form);
+        QCOMPARE(picker.windowTitle(), QString("Pick a Piece"));
+        QCOMPARE(picker.size(), platform::twipsSize(6030, 3810));
+        QCOMPARE(picker.Label1->text(), QString("Click the game piece you wish to use."));
+        // Rows of ten at 1200, 1770, 2340, 2910, but for six pictures a little higher.
+        const std::map<int, int> tops = {{0, 1200},  {19, 1770}, {20, 2340}, {21, 2325},
+                                         {25, 2325}, {26, 2325}, {27, 2325}, {28, 2340},
+                                         {29, 2325}, {30, 2910}, {37, 2895}, {39, 2910}};
+        for (const auto& [i, top] : tops)
+            QCOMPARE(picker.piecepic[i]->geometry(),
+                     platform::twipsRect(180 + 570 * (i % 10), top, 525, 525));
     }
 
     void changePieceKeepsTheClickedPictureAndStartsAgain() {
