@@ -1,5 +1,9 @@
+#include "gimbo/gimbo.h"
+#include "hangman/form1.h"
+#include "kavrinth/kavrinth.h"
 #include "maze/form1.h"
 #include "pattern/wrongwrong.h"
+#include "pelmora/form1.h"
 #include "scriptedservices.h"
 #include "squares/form1.h"
 #include "startedprogram.h"
@@ -54,6 +58,28 @@ const ProgramMenus programs[] = {
      started<pattern::wrongwrong>,
      {"game_menu|&Game", "newgame|&New Game|F2", "nothing1|-", "closethething|E&xit",
       "Helpmenu|&Help", "ContentsMenu|&Contents|F1", "AboutMenu|&About"}},
+    {"hangman",
+     started<hangman::Form1>,
+     {"GameMenu|&Game", "NewGame1|&New Game|F2", "Options|&Options", "EdPuzzles|&Puzzles",
+      "Blank1|-", "CloseIt|E&xit", "HelpMenu|&Help", "HelpMe|&Contents|F1", "AboutBox|&About"}},
+    {"pelmora",
+     started<pelmora::Form1>,
+     {"Game_Menu|&Game", "NewGame|&New|F2", "Blank3|-", "Level1|Level &1||checked",
+      "Level2|Level &2||unchecked", "Level3|Level &3||unchecked", "Blank1|-", "Options|&Categories",
+      "CreatePuzzle|&Puzzle Editor", "Blank2|-", "Closeit|E&xit", "Help|&Help",
+      "contents|&Contents|F1", "About|&About"}},
+    {"kavrinth",
+     started<kavrinth::Kavrinth>,
+     {"Game|&Game", "Newgame|&New|F2", "whocares1|-", "Level1|Level &1||checked",
+      "Level2|Level &2||unchecked", "Level3|Level &3||unchecked", "whocares2|-",
+      "Changpiece|&Change Piece", "listchamps|&List Champs", "resetem|&Reset Champs",
+      "Exitgame|E&xit", "helpme|&Help", "rules|&Contents|F1", "About|&About"}},
+    {"gimbo",
+     started<gimbo::Gimbo>,
+     {"FileMenu|&File", "NewGame|&New Game|F2", "OpenGame|&Open", "SaveGame|&Save",
+      "SaveAsGame|Save &As", "Blank1|-", "CloseGame|E&xit", "Helpme|&Help", "how2play|&Contents|F1",
+      "AboutHex|&About"}},
+    {"nibbolet", startedAgainstTheComputer, {}}, // buttons, no menu bar
     {"about-quiblax", started<suite::Form1>, {}},
 };
 
@@ -61,8 +87,11 @@ const ProgramMenus programs[] = {
 
 TEST(ProgramMenus, CaptionsShortcutsAndCheckMarksAsDescribed) {
     ScriptedServices services;
+    ProgramFolder folder;
     for (const ProgramMenus& program : programs) {
+        const int ended = services.endRequests;
         const std::unique_ptr<QWidget> window = program.start();
         EXPECT_EQ(menuTable(window.get()), program.menus) << program.program;
+        EXPECT_EQ(services.endRequests, ended) << program.program << " ended at its start";
     }
 }

@@ -1,5 +1,9 @@
+#include "gimbo/gimbo.h"
+#include "hangman/form1.h"
+#include "kavrinth/kavrinth.h"
 #include "maze/form1.h"
 #include "pattern/wrongwrong.h"
+#include "pelmora/form1.h"
 #include "scriptedservices.h"
 #include "shared/splash.h"
 #include "squares/form1.h"
@@ -46,9 +50,10 @@ struct Program {
 };
 
 const Program programs[] = {
-    {"squares", started<squares::Form1>},
-    {"maze", started<maze::Form1>},
-    {"pattern", started<pattern::wrongwrong>},
+    {"squares", started<squares::Form1>},      {"maze", started<maze::Form1>},
+    {"pattern", started<pattern::wrongwrong>}, {"hangman", started<hangman::Form1>},
+    {"pelmora", started<pelmora::Form1>},      {"kavrinth", started<kavrinth::Kavrinth>},
+    {"gimbo", started<gimbo::Gimbo>},          {"nibbolet", startedAgainstTheComputer},
 };
 
 } // namespace
@@ -57,6 +62,7 @@ TEST(ProgramStart, TheMainWindowShowsOnlyOnceItsSplashHasClosedItself) {
     constexpr int SplashMs = 300;
     qputenv("QUIBLAX_SPLASH_MS", QByteArray::number(SplashMs));
     ScriptedServices services;
+    ProgramFolder folder;
     for (const Program& program : programs) {
         SCOPED_TRACE(program.program);
         WindowLog log;
