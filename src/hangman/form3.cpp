@@ -108,7 +108,9 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
 
 void Form3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Form_Activate();
+    // A window restored from the task bar is shown again too; that must not start a new set.
+    if (!event->spontaneous())
+        Form_Activate();
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {

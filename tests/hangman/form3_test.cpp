@@ -69,6 +69,9 @@ class Form3Test : public QObject {
         QCOMPARE(entryLine(), QString("Entry  3 of  3"));
         QCOMPARE(editor->WhatClue->text(), QString("Half done"));
         QCOMPARE(services->messages.size(), 3);
+        editor->setWindowState(Qt::WindowMinimized); // restored, it keeps the set
+        editor->setWindowState(Qt::WindowNoState);
+        QCOMPARE(entryLine(), QString("Entry  3 of  3"));
     }
 
     void theNextButtonStopsAtAHundredEntries() {
