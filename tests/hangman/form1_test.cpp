@@ -131,8 +131,10 @@ class Form1Test : public QObject {
         QCOMPARE(result->Label2->text(), QString("You Lose.  The Correct Answer is NEW YORK"));
         QVERIFY(result->SadFace->isVisible());
         QCOMPARE(shownSlots(), QString("___.____"));
+        const QImage disabled = form->grab().toImage();
         result->close(); // as the title bar or Alt+F4 would
         QVERIFY(!result->isVisible() && form->isEnabled());
+        QCOMPARE(disabled, form->grab().toImage()); // nothing greyed while the result showed
     }
 
     void aMissingSetGoesToOptionsAndThePickedSetIsRemembered() {
