@@ -31,8 +31,11 @@ template <typename Control> Control* place(Control* control, const QString& name
     return control;
 }
 
+// Labels are opaque, so the frames behind them do not run through their text.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips) {
-    return place(new QLabel(text, parent), name, twips);
+    QLabel* label = place(new QLabel(text, parent), name, twips);
+    platform::setBackground(label, LightGrey);
+    return label;
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twips) {
