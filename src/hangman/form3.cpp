@@ -262,14 +262,15 @@ std::optional<QList<Puzzle>> Form3::entriesToSave() {
         return std::nullopt;
     }
     if (!canBeWritten(WhatPuzzle->text())) {
-        oops("The title holds a comma and a double quote, which a puzzle set cannot store.");
+        oops("The title cannot be stored in a puzzle set: it begins with a double quote, or "
+             "holds a double quote and a comma.");
         return std::nullopt;
     }
     QList<Puzzle> entries;
     for (int i = 1; i <= count; ++i) {
         if (!canBeWritten(EntryClue[i]) || !canBeWritten(EntryAnswer[i])) {
-            oops(QString("Entry%1 holds a comma and a double quote, which a "
-                         "puzzle set cannot store.")
+            oops(QString("Entry%1 cannot be stored in a puzzle set: its clue or answer begins "
+                         "with a double quote, or holds a double quote and a comma.")
                      .arg(shared::numberText(i)));
             return std::nullopt;
         }
