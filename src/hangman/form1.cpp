@@ -96,7 +96,17 @@ std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit clicked();
+    const bool counts = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    pressed_ = counts ? event->button() : Qt::NoButton;
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ != Qt::NoButton && event->button() == pressed_ &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = Qt::NoButton;
+    if (click)
+        emit clicked();
 }
 
 Form1::Form1() : about_(shared::AboutGame::Hangman, QPixmap(Icon), this) {
