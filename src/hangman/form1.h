@@ -114,7 +114,6 @@ class Form1 : public QMainWindow {
     QString WinDir_;
     QString PuzzleName_;
     QString PickedFile_;
-    QString clue_;
     bool settingsProblemShown_ = false;
 };
 
