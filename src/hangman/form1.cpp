@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 namespace hangman {
@@ -46,10 +47,18 @@ Label* makeLabel(QWidget* parent, const QString& name, QRect twips) {
     return label;
 }
 
-// A picture box: its picture drawn unscaled from the top-left corner, clipped.
+// A picture box: its picture drawn unscaled from the top-left corner, clipped, and not greyed
+// while the window is disabled.
+class PictureBox : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, pixmap()); }
+};
+
 QLabel* makePicture(QWidget* parent, const QString& name, QRect twips, const QString& art) {
-    QLabel* picture = makeLabel(parent, name, twips);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* picture = makeLabel<PictureBox>(parent, name, twips);
     if (!art.isEmpty())
         picture->setPixmap(QPixmap(art));
     return picture;
@@ -87,7 +96,17 @@ std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit clicked();
+    const bool counts = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    pressed_ = counts ? event->button() : Qt::NoButton;
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ != Qt::NoButton && event->button() == pressed_ &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = Qt::NoButton;
+    if (click)
+        emit clicked();
 }
 
 Form1::Form1() : about_(shared::AboutGame::Hangman, QPixmap(Icon), this) {
@@ -97,6 +116,12 @@ Form1::Form1() : about_(shared::AboutGame::Hangman, QPixmap(Icon), this) {
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
     buildMenus();
+    // Disabled while the result is shown, the window takes no input but keeps its look.
+    QPalette look = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        look.setColor(QPalette::Disabled, QPalette::ColorRole(role),
+                      look.color(QPalette::Active, QPalette::ColorRole(role)));
+    setPalette(look);
 }
 
 Form1::~Form1() = default;

@@ -18,7 +18,8 @@ namespace hangman {
 class Form3;
 class Form4;
 
-// A label that reports a click, as the alphabet's letters do.
+// A label that reports a click, as the alphabet's letters do: the left or right button pressed
+// and let go on it.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
@@ -28,6 +29,10 @@ class ClickLabel : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    Qt::MouseButton pressed_ = Qt::NoButton;
 };
 
 // The Hangman window: the gallows with its figure, the alphabet, the answer slots, the clue
@@ -109,7 +114,6 @@ class Form1 : public QMainWindow {
     QString WinDir_;
     QString PuzzleName_;
     QString PickedFile_;
-    QString clue_;
     bool settingsProblemShown_ = false;
 };
 

@@ -31,8 +31,11 @@ template <typename Control> Control* place(Control* control, const QString& name
     return control;
 }
 
+// Labels are opaque, so the frames behind them do not run through their text.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips) {
-    return place(new QLabel(text, parent), name, twips);
+    QLabel* label = place(new QLabel(text, parent), name, twips);
+    platform::setBackground(label, LightGrey);
+    return label;
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twips) {
@@ -108,7 +111,9 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
 
 void Form3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Form_Activate();
+    // A window restored from the task bar is shown again too; that must not start a new set.
+    if (!event->spontaneous())
+        Form_Activate();
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
@@ -257,14 +262,15 @@ std::optional<QList<Puzzle>> Form3::entriesToSave() {
         return std::nullopt;
     }
     if (!canBeWritten(WhatPuzzle->text())) {
-        oops("The title holds a comma and a double quote, which a puzzle set cannot store.");
+        oops("The title cannot be stored in a puzzle set: it begins with a double quote, or "
+             "holds a double quote and a comma.");
         return std::nullopt;
     }
     QList<Puzzle> entries;
     for (int i = 1; i <= count; ++i) {
         if (!canBeWritten(EntryClue[i]) || !canBeWritten(EntryAnswer[i])) {
-            oops(QString("Entry%1 holds a comma and a double quote, which a "
-                         "puzzle set cannot store.")
+            oops(QString("Entry%1 cannot be stored in a puzzle set: its clue or answer begins "
+                         "with a double quote, or holds a double quote and a comma.")
                      .arg(shared::numberText(i)));
             return std::nullopt;
         }

@@ -120,9 +120,13 @@ class Form1Test : public QObject {
 
     void sixMissesLoseAndAnyCloseOfTheResultEnablesTheGame() {
         start();
+        QTest::mousePress(form->alpha[0], Qt::LeftButton); // let go off the letter
+        QTest::mouseRelease(form->alpha[0], Qt::LeftButton, {}, QPoint(-2, 5));
+        QTest::mouseClick(form->alpha[1], Qt::MiddleButton);
+        QCOMPARE(form->module().LetterUsed[0] + form->module().LetterUsed[1], 0);
         const char* wrong = "abcdfg";
         for (int i = 0; i < FigureParts; ++i) {
-            QTest::mouseClick(form->alpha[wrong[i] - 'a'], Qt::LeftButton);
+            QTest::mouseClick(form->alpha[wrong[i] - 'a'], i ? Qt::LeftButton : Qt::RightButton);
             QVERIFY(form->parts()[i]->isVisible() && partsShown() == i + 1);
         }
         Form4* result = form->result();
@@ -131,8 +135,10 @@ class Form1Test : public QObject {
         QCOMPARE(result->Label2->text(), QString("You Lose.  The Correct Answer is NEW YORK"));
         QVERIFY(result->SadFace->isVisible());
         QCOMPARE(shownSlots(), QString("___.____"));
+        const QImage disabled = form->grab().toImage();
         result->close(); // as the title bar or Alt+F4 would
         QVERIFY(!result->isVisible() && form->isEnabled());
+        QCOMPARE(disabled, form->grab().toImage()); // nothing greyed while the result showed
     }
 
     void aMissingSetGoesToOptionsAndThePickedSetIsRemembered() {

@@ -69,6 +69,9 @@ class Form3Test : public QObject {
         QCOMPARE(entryLine(), QString("Entry  3 of  3"));
         QCOMPARE(editor->WhatClue->text(), QString("Half done"));
         QCOMPARE(services->messages.size(), 3);
+        editor->setWindowState(Qt::WindowMinimized); // restored, it keeps the set
+        editor->setWindowState(Qt::WindowNoState);
+        QCOMPARE(entryLine(), QString("Entry  3 of  3"));
     }
 
     void theNextButtonStopsAtAHundredEntries() {
@@ -111,19 +114,22 @@ class Form3Test : public QObject {
     }
 
     void saveAsksBeforeReplacingAndAFailedSaveChangesNothing() {
-        click(editor->Command6); // nothing to save yet
-        QVERIFY(services->fileDialogs.isEmpty() && services->messages.size() == 1);
+        click(editor->Command6);          // nothing to save yet
+        fill("Big Apple", "\"NY\" City"); // would read back as NY alone
+        click(editor->Command6);
+        QVERIFY(services->fileDialogs.isEmpty() && services->messages.size() == 2);
+        QVERIFY(services->prompts()[1].startsWith("Entry 1 cannot be stored"));
         QVERIFY(write(file("old.hng"), "old"));
         fill("France", "Paris");
         click(editor->Command1);
         services->fileAnswers = {file("old.hng"), file("missing/x.hng")};
         services->messageAnswers = {platform::Answer::Ok, platform::Answer::No};
         click(editor->Command6);
-        QCOMPARE(services->prompts()[1], file("old.hng") + " already exists!  OverWrite?");
-        QCOMPARE(services->messages[1].title, QString("Hangman - Overwrite?"));
+        QCOMPARE(services->prompts()[2], file("old.hng") + " already exists!  OverWrite?");
+        QCOMPARE(services->messages[2].title, QString("Hangman - Overwrite?"));
         QCOMPARE(contentOf(file("old.hng")), QByteArray("old"));
         click(editor->Command6);
-        QVERIFY(services->prompts()[2].startsWith("The puzzle set cannot be saved as"));
+        QVERIFY(services->prompts()[3].startsWith("The puzzle set cannot be saved as"));
         QCOMPARE(entryLine(), QString("Entry  2 of  2"));
     }
 
