@@ -96,8 +96,8 @@ std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    const bool counts = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
-    pressed_ = counts ? event->button() : Qt::NoButton;
+    // A click is the left button pressed and let go on the letter, as everywhere else.
+    pressed_ = event->button() == Qt::LeftButton ? event->button() : Qt::NoButton;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
