@@ -118,10 +118,17 @@ class GimboTest : public QObject {
         auto shown = [&] { return image(QApplication::overrideCursor()->pixmap()); };
         QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
         QCOMPARE(shown(), haul); // over itself nothing changes
-        const std::pair<QWidget*, const QImage*> overs[] = {
-            {form->hexagonOfSlot(2), &ok}, {form->Block[30], &haul}, {form->Picture2, &ok}};
-        for (const auto& [target, icon] : overs) {
-            QTest::mouseMove(form->client(), centreOf(target));
+        // The picture takes no drag-over; the bare window surface right of it does.
+        const QPoint background = platform::twipsPoint(7000, 500);
+        const QPoint bare(form->Image1->geometry().right() + 3, background.y());
+        const std::pair<QPoint, const QImage*> overs[] = {{centreOf(form->hexagonOfSlot(2)), &ok},
+                                                          {centreOf(form->Block[30]), &haul},
+                                                          {centreOf(form->Picture2), &ok},
+                                                          {background, &ok},
+                                                          {bare, &haul},
+                                                          {centreOf(form->Picture1), &ok}};
+        for (const auto& [place, icon] : overs) {
+            QTest::mouseMove(form->client(), place);
             QVERIFY(shown() == *icon);
         }
         QTest::mouseRelease(form->client(), Qt::LeftButton, {}, centreOf(form->Picture2));
