@@ -393,7 +393,7 @@ void Gimbo::NewGame_Click() {
 
 void Gimbo::setTitled(const QString& path) {
     GameFile = path;
-    setWindowTitle(GameTitle + " (" + path + ")");
+    platform::setCaption(this, GameTitle + " (" + path + ")");
 }
 
 QString Gimbo::chooseName(int action) {

@@ -197,7 +197,7 @@ class GimboTest : public QObject {
         form->game().Seconds = 42;
         services->fileAnswers.push_back(path);
         form->SaveGame->trigger(); // untitled: asks for a name
-        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        QCOMPARE(form->windowHandle()->title(), "GimboAgram (" + path + ")");
         const QStringList saved = blockTexts();
         form->NewGame->trigger();
         QCOMPARE(form->windowTitle(), QString("GimboAgram"));
@@ -211,7 +211,7 @@ class GimboTest : public QObject {
         form->SaveAsGame->trigger();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(form->gameFile(), path);
-        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        QCOMPARE(form->windowHandle()->title(), "GimboAgram (" + path + ")");
         // The saved game has become a folder: Save cannot write it and says so.
         QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("one.hex"));
         const int dialogs = services->fileDialogs.size();
@@ -220,6 +220,17 @@ class GimboTest : public QObject {
         QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->messages[1].icon, platform::Icon::Exclamation);
         QCOMPARE(form->gameFile(), path);
+    }
+
+    void namesWithWildcardsAreRefusedSilently() {
+        QTemporaryDir dir(QDir::tempPath() + "/gimbo [*] XXXXXX");
+        for (const QString& name : {dir.filePath("a?.hex"), dir.filePath("b.hex")}) {
+            services->fileAnswers.push_back(name);
+            form->SaveAsGame->trigger();
+        }
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(form->gameFile().isEmpty() && services->messages.isEmpty());
+        QCOMPARE(form->windowHandle()->title(), QString("GimboAgram"));
     }
 
     void yesAfterOpeningASolvedFileDealsAnUntitledGame() {
