@@ -193,6 +193,10 @@ void Gimbo::buildControls() {
                 else if (blockIndex(target) >= 0)
                     drag_->setDragIcon(dragged, haulIcon_);
             });
+    connect(drag_, &platform::DragController::formDragOver, this, [this](QWidget* source, QPoint) {
+        if (hexagonIndex(source) >= 0)
+            drag_->setDragIcon(source, haulIcon_);
+    });
     connect(drag_, &platform::DragController::dragDrop, this,
             [this](QWidget* target, QWidget* source, QPoint) {
                 auto* dragged = qobject_cast<QPushButton*>(source);
@@ -389,7 +393,7 @@ void Gimbo::NewGame_Click() {
 
 void Gimbo::setTitled(const QString& path) {
     GameFile = path;
-    setWindowTitle(GameTitle + " (" + path + ")");
+    platform::setCaption(this, GameTitle + " (" + path + ")");
 }
 
 QString Gimbo::chooseName(int action) {

@@ -126,6 +126,8 @@ void DragController::follow(QPoint formPos) {
         outline_->move(formPos - grabOffset_);
     if (QWidget* target = controlAt(formPos))
         emit dragOver(target, source_, target->mapFrom(form_, formPos));
+    else if (form_->rect().contains(formPos) && !form_->childAt(formPos))
+        emit formDragOver(source_, formPos);
 }
 
 void DragController::finish(QPoint formPos) {

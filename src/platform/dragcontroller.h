@@ -15,7 +15,9 @@ class DragOutline;
 // events. A control in automatic mode starts a drag when the mouse is pressed on it; a
 // control in manual mode only when code calls beginDrag. While a drag runs, the pointer shows
 // the control's drag icon, or else an outline the size of the source following the pointer.
-// The first dragOver of a drag goes to the source control. Releasing the button over a
+// The first dragOver of a drag goes to the source control, the later ones to the control
+// under the pointer; over the form's bare surface, where no child widget lies, formDragOver
+// comes in their place. Releasing the button over a
 // control drops there, over the form's background drops on the form, and anywhere else
 // ends the drag with no drop. A drag also ends, with no drop, when a modal box opens over the
 // form, so a handler may show a box while a drag runs: the release inside the box is not lost
@@ -49,6 +51,7 @@ class DragController : public QObject {
     void dragOver(QWidget* target, QWidget* source, QPoint posInTarget);
     void dragDrop(QWidget* target, QWidget* source, QPoint posInTarget);
     void formDragDrop(QWidget* source, QPoint posInForm);
+    void formDragOver(QWidget* source, QPoint posInForm);
     // After every drag, with or without a drop.
     void dragEnded(QWidget* source);
 

@@ -118,10 +118,17 @@ class GimboTest : public QObject {
         auto shown = [&] { return image(QApplication::overrideCursor()->pixmap()); };
         QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
         QCOMPARE(shown(), haul); // over itself nothing changes
-        const std::pair<QWidget*, const QImage*> overs[] = {
-            {form->hexagonOfSlot(2), &ok}, {form->Block[30], &haul}, {form->Picture2, &ok}};
-        for (const auto& [target, icon] : overs) {
-            QTest::mouseMove(form->client(), centreOf(target));
+        // The picture takes no drag-over; the bare window surface right of it does.
+        const QPoint background = platform::twipsPoint(7000, 500);
+        const QPoint bare(form->Image1->geometry().right() + 3, background.y());
+        const std::pair<QPoint, const QImage*> overs[] = {{centreOf(form->hexagonOfSlot(2)), &ok},
+                                                          {centreOf(form->Block[30]), &haul},
+                                                          {centreOf(form->Picture2), &ok},
+                                                          {background, &ok},
+                                                          {bare, &haul},
+                                                          {centreOf(form->Picture1), &ok}};
+        for (const auto& [place, icon] : overs) {
+            QTest::mouseMove(form->client(), place);
             QVERIFY(shown() == *icon);
         }
         QTest::mouseRelease(form->client(), Qt::LeftButton, {}, centreOf(form->Picture2));
@@ -190,7 +197,7 @@ class GimboTest : public QObject {
         form->game().Seconds = 42;
         services->fileAnswers.push_back(path);
         form->SaveGame->trigger(); // untitled: asks for a name
-        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        QCOMPARE(form->windowHandle()->title(), "GimboAgram (" + path + ")");
         const QStringList saved = blockTexts();
         form->NewGame->trigger();
         QCOMPARE(form->windowTitle(), QString("GimboAgram"));
@@ -204,7 +211,7 @@ class GimboTest : public QObject {
         form->SaveAsGame->trigger();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(form->gameFile(), path);
-        QCOMPARE(form->windowTitle(), "GimboAgram (" + path + ")");
+        QCOMPARE(form->windowHandle()->title(), "GimboAgram (" + path + ")");
         // The saved game has become a folder: Save cannot write it and says so.
         QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("one.hex"));
         const int dialogs = services->fileDialogs.size();
@@ -213,6 +220,17 @@ class GimboTest : public QObject {
         QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->messages[1].icon, platform::Icon::Exclamation);
         QCOMPARE(form->gameFile(), path);
+    }
+
+    void namesWithWildcardsAreRefusedSilently() {
+        QTemporaryDir dir(QDir::tempPath() + "/gimbo [*] XXXXXX");
+        for (const QString& name : {dir.filePath("a?.hex"), dir.filePath("b.hex")}) {
+            services->fileAnswers.push_back(name);
+            form->SaveAsGame->trigger();
+        }
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(form->gameFile().isEmpty() && services->messages.isEmpty());
+        QCOMPARE(form->windowHandle()->title(), QString("GimboAgram"));
     }
 
     void yesAfterOpeningASolvedFileDealsAnUntitledGame() {

@@ -88,6 +88,23 @@ class DragControllerTest : public QObject {
         QCOMPARE(ended.size(), 2);
     }
 
+    void dragOverTheBareFormIsReportedButNotOverAChildOrOutside() {
+        QFrame* unregistered = control({10, 100, 40, 40});
+        unregistered->show();
+        QSignalSpy over(drag, &DragController::dragOver);
+        QSignalSpy bare(drag, &DragController::formDragOver);
+        QTest::mousePress(a, Qt::LeftButton, {}, {5, 5}); // a has no icon: the outline follows
+        QTest::mouseMove(form, {150, 150});
+        QTest::mouseMove(form, onForm(unregistered));
+        QTest::mouseMove(form, onForm(b));
+        QTest::mouseMove(form, {400, 250});
+        QCOMPARE(bare.size(), 1);
+        QCOMPARE(bare[0][0].value<QWidget*>(), a);
+        QCOMPARE(bare[0][1].toPoint(), QPoint(150, 150));
+        QCOMPARE(over.size(), 2); // the source, then b
+        QTest::mouseRelease(form, Qt::LeftButton, {}, {400, 250});
+    }
+
     void outlineFollowsThePointerUnlessADragIconIsSet() {
         QTest::mousePress(a, Qt::LeftButton, {}, {5, 5});
         auto outlines = form->findChildren<QWidget*>();
