@@ -62,6 +62,7 @@ class NibboletTest : public QObject {
     }
     void computerRolls(int pips) {
         QVERIFY(!form->RollDice->isEnabled());
+        QCOMPARE(form->focusWidget(), form->PurpleStart);
         form->ComputerRoll_Timer();
         QCOMPARE(form->ComputerRoll->interval(), 100);
         form->ComputerRoll_Timer();
@@ -72,6 +73,7 @@ class NibboletTest : public QObject {
         form->ComputerRoll_Timer();
         QVERIFY(!form->ComputerRoll->isActive());
         QVERIFY(form->RollDice->isEnabled());
+        QCOMPARE(form->focusWidget(), form->RollDice);
     }
     // Closes the message window as the test says, once it is up.
     void answerMessage() {
