@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
+#include "shared/sound.h"
 #include "shared/splash.h"
 
 #include <QCloseEvent>
@@ -201,7 +202,7 @@ void Nibbolet::DiceTimer_Timer() {
 
 void Nibbolet::showNewFace() {
     NIBBOLET1_.DiceValue = shared::randomBelow(*random_, 6);
-    platform::playWave(ClickSound);
+    shared::playWave(ClickSound);
     DisplayDice->setPicture(platform::pictureCell(Dice, 1, 6, NIBBOLET1_.DiceValue));
     faceShownThisRoll_ = true;
 }
@@ -268,7 +269,7 @@ void Nibbolet::showInStartBox(int player, Picture picture) {
 void Nibbolet::playSound(const QString& name) {
     // The sound blocks: paint the hop now, so the mouse is seen where it stands.
     repaint();
-    platform::playWave(name);
+    shared::playWave(name);
 }
 
 void Nibbolet::showWinner(const QString& text) {

@@ -1,5 +1,4 @@
 #include "waveplayer.h"
-#include "shared/files.h"
 
 #include <alsa/asoundlib.h>
 #include <chrono>
@@ -21,11 +20,8 @@ WavePlayer::~WavePlayer() {
         snd_pcm_close(pcm_);
 }
 
-void WavePlayer::playFile(const QString& name) {
-    const auto bytes = shared::readFile(name, shared::limit::Picture, nullptr);
-    if (!bytes)
-        return;
-    if (const auto sound = parseWave(*bytes))
+void WavePlayer::playWave(const QByteArray& bytes) {
+    if (const auto sound = parseWave(bytes))
         play(*sound);
 }
 
