@@ -127,13 +127,14 @@ void Nibbolet::closeEvent(QCloseEvent* event) {
 }
 
 void Nibbolet::Form_Load() {
-    shared::Splash::showModal();
-    platform::centreWindow(this);
-    random_->reseedFromTime();
-    // A computer turn handed over but not yet rolled belongs to the old game.
+    // A computer turn handed over but not yet rolled belongs to the old game: stopped before
+    // the splash window, whose wait would let it roll.
     ComputerRoll->stop();
     NIBBOLET1_.ComputerTicks = 0;
     RollDice->setEnabled(true);
+    shared::Splash::showModal();
+    platform::centreWindow(this);
+    random_->reseedFromTime();
     setUpBoard(NIBBOLET1_, *this);
 
     const platform::Answer answer =

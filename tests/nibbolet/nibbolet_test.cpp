@@ -203,8 +203,13 @@ class NibboletTest : public QObject {
         services->messageAnswers = {Answer::No};
         services->inputAnswers = {"Ann"};
         random->values = Specials;
+        // The old game's computer turn must not go on behind the splash window.
+        qputenv("QUIBLAX_SPLASH_MS", "400");
         click(form->NewGame);
+        qputenv("QUIBLAX_SPLASH_MS", "0");
         QVERIFY(!form->ComputerRoll->isActive());
+        QCOMPARE(form->module().Rolling, 0);
+        QCOMPARE(form->RollDice->text(), "&Roll Dice");
         QVERIFY(form->RollDice->isEnabled());
         QCOMPARE(form->PlayerTurnLabel->text(), "Ann's Turn");
         QCOMPARE(form->module().Player1Pos, -1);
