@@ -278,6 +278,8 @@ void Nibbolet::showWinner(const QString& text) {
 }
 
 void Nibbolet::showSpecialMessage() {
+    // The message's sound blocks before its window shows: the board as the move left it.
+    repaint();
     message_ = new MouseMsg(NIBBOLET1_, this);
     message_->Form_Load();
     if (!NIBBOLET1_.MsgDone)
