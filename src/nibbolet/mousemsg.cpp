@@ -1,9 +1,9 @@
 #include "mousemsg.h"
 #include "platform/fonts.h"
-#include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
 #include "shared/picturefile.h"
+#include "shared/sound.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -49,7 +49,7 @@ void MouseMsg::Form_Load() {
 }
 
 void MouseMsg::PlayEventSound() {
-    platform::playWave(state_.EventSound);
+    shared::playWave(state_.EventSound);
 }
 
 void MouseMsg::Command1_Click() {

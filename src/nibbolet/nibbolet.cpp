@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
+#include "shared/sound.h"
 #include "shared/splash.h"
 
 #include <QCloseEvent>
@@ -126,13 +127,14 @@ void Nibbolet::closeEvent(QCloseEvent* event) {
 }
 
 void Nibbolet::Form_Load() {
-    shared::Splash::showModal();
-    platform::centreWindow(this);
-    random_->reseedFromTime();
-    // A computer turn handed over but not yet rolled belongs to the old game.
+    // A computer turn handed over but not yet rolled belongs to the old game: stopped before
+    // the splash window, whose wait would let it roll.
     ComputerRoll->stop();
     NIBBOLET1_.ComputerTicks = 0;
     RollDice->setEnabled(true);
+    shared::Splash::showModal();
+    platform::centreWindow(this);
+    random_->reseedFromTime();
     setUpBoard(NIBBOLET1_, *this);
 
     const platform::Answer answer =
@@ -201,7 +203,7 @@ void Nibbolet::DiceTimer_Timer() {
 
 void Nibbolet::showNewFace() {
     NIBBOLET1_.DiceValue = shared::randomBelow(*random_, 6);
-    platform::playWave(ClickSound);
+    shared::playWave(ClickSound);
     DisplayDice->setPicture(platform::pictureCell(Dice, 1, 6, NIBBOLET1_.DiceValue));
     faceShownThisRoll_ = true;
 }
@@ -268,7 +270,7 @@ void Nibbolet::showInStartBox(int player, Picture picture) {
 void Nibbolet::playSound(const QString& name) {
     // The sound blocks: paint the hop now, so the mouse is seen where it stands.
     repaint();
-    platform::playWave(name);
+    shared::playWave(name);
 }
 
 void Nibbolet::showWinner(const QString& text) {
@@ -276,6 +278,8 @@ void Nibbolet::showWinner(const QString& text) {
 }
 
 void Nibbolet::showSpecialMessage() {
+    // The message's sound blocks before its window shows: the board as the move left it.
+    repaint();
     message_ = new MouseMsg(NIBBOLET1_, this);
     message_->Form_Load();
     if (!NIBBOLET1_.MsgDone)

@@ -114,8 +114,9 @@ void QtServices::endProgram() {
     std::_Exit(0);
 }
 
-void QtServices::playWave(const QString& name) {
-    player_.playFile(name);
+void QtServices::playWave(const QString&, const std::optional<QByteArray>& wave) {
+    if (wave)
+        player_.playWave(*wave);
 }
 
 } // namespace platform

@@ -14,7 +14,7 @@ class QtServices : public Services {
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void beep() override;
     void endProgram() override;
-    void playWave(const QString& name) override;
+    void playWave(const QString& name, const std::optional<QByteArray>& wave) override;
 
   private:
     WavePlayer player_;

@@ -39,10 +39,6 @@ void endProgram() {
     services().endProgram();
 }
 
-void playWave(const QString& name) {
-    services().playWave(name);
-}
-
 void doEvents() {
     QCoreApplication::processEvents();
 }

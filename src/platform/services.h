@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -51,8 +52,9 @@ class Services {
     virtual void beep() = 0;
     // Ends the program at once. The real one does not return.
     virtual void endProgram() = 0;
-    // Plays the wave file of that name to its end before returning.
-    virtual void playWave(const QString& name) = 0;
+    // Plays a wave file to its end before returning: its name and its bytes, nullopt when it
+    // could not be read.
+    virtual void playWave(const QString& name, const std::optional<QByteArray>& wave) = 0;
 };
 
 // The services in force: the Qt ones unless a test installed its own.
@@ -73,8 +75,6 @@ std::optional<QString> inputBox(const QString& prompt, const QString& title = {}
 void beep();
 // Ends the program at once: nothing after the call is meant to run.
 void endProgram();
-// Plays a wave file, found by the file-name rules, to its end.
-void playWave(const QString& name);
 // Lets the pending events run once.
 void doEvents();
 

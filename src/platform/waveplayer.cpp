@@ -1,5 +1,4 @@
 #include "waveplayer.h"
-#include "shared/files.h"
 
 #include <alsa/asoundlib.h>
 #include <chrono>
@@ -21,11 +20,8 @@ WavePlayer::~WavePlayer() {
         snd_pcm_close(pcm_);
 }
 
-void WavePlayer::playFile(const QString& name) {
-    const auto bytes = shared::readFile(name, shared::limit::Picture, nullptr);
-    if (!bytes)
-        return;
-    if (const auto sound = parseWave(*bytes))
+void WavePlayer::playWave(const QByteArray& bytes) {
+    if (const auto sound = parseWave(bytes))
         play(*sound);
 }
 
@@ -39,8 +35,14 @@ bool WavePlayer::openDevice() {
     if (!triedDevice_) {
         triedDevice_ = true;
         snd_lib_error_set_handler(quietErrors);
-        if (snd_pcm_open(&pcm_, "default", SND_PCM_STREAM_PLAYBACK, 0) < 0)
+        // Opened without blocking, so a device another program holds is refused at once
+        // instead of stopping the game; the plays then block as they should.
+        if (snd_pcm_open(&pcm_, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
             pcm_ = nullptr;
+        else if (snd_pcm_nonblock(pcm_, 0) < 0) {
+            snd_pcm_close(pcm_);
+            pcm_ = nullptr;
+        }
     }
     return pcm_ != nullptr;
 }

@@ -2,7 +2,7 @@
 
 #include "wavefile.h"
 
-#include <QString>
+#include <QByteArray>
 
 struct _snd_pcm;
 
@@ -18,8 +18,8 @@ class WavePlayer {
     WavePlayer(const WavePlayer&) = delete;
     WavePlayer& operator=(const WavePlayer&) = delete;
 
-    // A file that cannot be read as a wave plays nothing and returns at once.
-    void playFile(const QString& name);
+    // Bytes that are not a wave sound play nothing and return at once.
+    void playWave(const QByteArray& bytes);
     void play(const WaveSound& sound);
 
   private:

@@ -62,6 +62,7 @@ class NibboletTest : public QObject {
     }
     void computerRolls(int pips) {
         QVERIFY(!form->RollDice->isEnabled());
+        QCOMPARE(form->focusWidget(), form->PurpleStart);
         form->ComputerRoll_Timer();
         QCOMPARE(form->ComputerRoll->interval(), 100);
         form->ComputerRoll_Timer();
@@ -72,6 +73,7 @@ class NibboletTest : public QObject {
         form->ComputerRoll_Timer();
         QVERIFY(!form->ComputerRoll->isActive());
         QVERIFY(form->RollDice->isEnabled());
+        QCOMPARE(form->focusWidget(), form->RollDice);
     }
     // Closes the message window as the test says, once it is up.
     void answerMessage() {
@@ -201,8 +203,13 @@ class NibboletTest : public QObject {
         services->messageAnswers = {Answer::No};
         services->inputAnswers = {"Ann"};
         random->values = Specials;
+        // The old game's computer turn must not go on behind the splash window.
+        qputenv("QUIBLAX_SPLASH_MS", "400");
         click(form->NewGame);
+        qputenv("QUIBLAX_SPLASH_MS", "0");
         QVERIFY(!form->ComputerRoll->isActive());
+        QCOMPARE(form->module().Rolling, 0);
+        QCOMPARE(form->RollDice->text(), "&Roll Dice");
         QVERIFY(form->RollDice->isEnabled());
         QCOMPARE(form->PlayerTurnLabel->text(), "Ann's Turn");
         QCOMPARE(form->module().Player1Pos, -1);

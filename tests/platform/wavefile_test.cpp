@@ -2,7 +2,6 @@
 #include "platform/waveplayer.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -97,18 +96,15 @@ TEST(WaveFile, RefusesWhatItCannotPlay) {
     }
 }
 
-TEST(WavePlayer, TakesTheSoundsLengthAndNoTimeForAnUnreadableFile) {
+TEST(WavePlayer, TakesTheSoundsLengthAndNoTimeForWhatIsNoSound) {
     platform::WavePlayer player;
-    const auto sound = parseWave(riff(format(1, 1, 8000, 16) + chunk("data", QByteArray(3200, 0))));
-    ASSERT_TRUE(sound);
     QElapsedTimer clock;
     clock.start();
-    player.play(*sound);
+    player.playWave(riff(format(1, 1, 8000, 16) + chunk("data", QByteArray(3200, 0))));
     EXPECT_GE(clock.elapsed(), 190);
 
-    QTemporaryDir folder;
     clock.restart();
-    player.playFile(folder.path());                  // a folder
-    player.playFile(folder.filePath("missing.wav")); // nothing there
+    player.playWave(QByteArray());
+    player.playWave(riff(format(1, 1, 8000, 16))); // no sound in it
     EXPECT_LT(clock.elapsed(), 50);
 }

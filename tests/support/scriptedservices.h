@@ -22,7 +22,7 @@ class ScriptedServices : public platform::Services {
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
     // Records the sound at once; whilePlaying, when set, looks at the windows meanwhile.
-    void playWave(const QString& name) override {
+    void playWave(const QString& name, const std::optional<QByteArray>&) override {
         waves << name;
         if (whilePlaying)
             whilePlaying(name);
