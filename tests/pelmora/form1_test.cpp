@@ -141,6 +141,7 @@ class Form1Test : public QObject {
     }
 
     void startsAtLevelOneWithThePuzzleStamped() {
+        QDir().mkdir(path("WINDOWS")); // the folder windir names is used, not its twin
         start();
         QCOMPARE(form->windowTitle(), QString("QS Pelmora"));
         QCOMPARE(form->client()->size(), platform::twipsSize(5640, 6825));
