@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -216,6 +218,22 @@ class Form1Test : public QObject {
         QCOMPARE(said(), QString("Winner: You are correct!"));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QCOMPARE(said(), QString("You have won: You already won... try another puzzle."));
+    }
+
+    void menusAsListed() {
+        start();
+        QStringList rows;
+        for (QAction* menu : form->menuBar()->actions()) {
+            rows << menu->menu()->objectName() + "|" + menu->text();
+            for (QAction* item : menu->menu()->actions())
+                rows << item->objectName() + "|" + (item->isSeparator() ? "-" : item->text()) +
+                            "|" + item->shortcut().toString();
+        }
+        QCOMPARE(rows, QStringList({"Game_Menu|&Game", "NewGame|&New|F2", "Blank3|-|",
+                                    "Level1|Level &1|", "Level2|Level &2|", "Level3|Level &3|",
+                                    "Blank1|-|", "Options|&Categories|",
+                                    "CreatePuzzle|&Puzzle Editor|", "Blank2|-|", "Closeit|E&xit|",
+                                    "Help|&Help", "contents|&Contents|F1", "About|&About|"}));
     }
 
     void levelsCarryOneCheckMark() {
