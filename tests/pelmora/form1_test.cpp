@@ -55,6 +55,11 @@ template <typename T> void whenShown(std::function<void(T*)> action) {
     });
 }
 
+// Whether a control lies where the layout puts it, in twips.
+bool at(const QWidget* control, int left, int top, int width, int height) {
+    return control->geometry() == platform::twipsRect(left, top, width, height);
+}
+
 // Clicks an answer on its round mark.
 void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
@@ -167,6 +172,7 @@ class Form1Test : public QObject {
 
     void aRightAnswerHidesTheTileAWrongOneShowsTheAnswer() {
         start();
+        bool placed = false;
         QString seen;
         whenShown<Form2>([&](Form2* question) {
             seen =
@@ -174,12 +180,18 @@ class Form1Test : public QObject {
             for (QRadioButton* option : question->Option1)
                 seen += option->isHidden() ? "-" : option->isChecked() ? "x" : "o";
             seen += " " + question->focusWidget()->objectName();
+            placed = question->size() == platform::twipsSize(7770, 4410) &&
+                     at(question->Text1, 135, 360, 7545, 1650) &&
+                     at(question->Option1[0], 165, 2115, 7545, 345) &&
+                     at(question->Option1[3], 165, 3015, 7545, 345) &&
+                     at(question->Command1, 3045, 3795, 1275, 405);
             QTest::keyClick(question, Qt::Key_Escape); // does nothing
             clickOption(question->Option1[1]);
             QTest::mouseClick(question->Command1, Qt::LeftButton);
         });
         QTest::mouseClick(form->Command2[0], Qt::LeftButton);
         QCOMPARE(seen, QString("Question saved oooo Command1"));
+        QVERIFY(placed);
         QVERIFY(form->Command2[0]->isHidden());
         QVERIFY(services->messages.isEmpty());
         QCOMPARE(form->focusWidget(), form->Text1);
@@ -345,8 +357,18 @@ class Form1Test : public QObject {
     void theCategoriesDialogSwitchesFiles() {
         start();
         QString lists;
-        whenShown<Form4>([&lists](Form4* categories) {
+        bool placed = false;
+        whenShown<Form4>([&lists, &placed](Form4* categories) {
             QListWidget* active = categories->List2;
+            placed = categories->size() == platform::twipsSize(5055, 3345) &&
+                     categories->Label1->pos() == platform::twipsPoint(315, 645) &&
+                     categories->Label2->pos() == platform::twipsPoint(3300, 645) &&
+                     at(categories->List1, 315, 1110, 1440, 1395) &&
+                     at(active, 3300, 1110, 1440, 1395) &&
+                     at(categories->Command1, 2100, 1365, 885, 315) &&
+                     at(categories->Command2, 2100, 1770, 885, 315) &&
+                     at(categories->Command3, 1770, 2730, 725, 375) &&
+                     at(categories->Command4, 2550, 2730, 725, 375);
             lists = categories->windowTitle() + ": " + categories->List1->item(0)->text() + " / " +
                     active->item(0)->text() + " " + active->item(1)->text();
             QTest::mouseClick(active->viewport(), Qt::LeftButton, {},
@@ -361,6 +383,7 @@ class Form1Test : public QObject {
         });
         form->Options->trigger();
         QCOMPARE(lists, QString("Categories: History / Animals Space 2/1"));
+        QVERIFY(placed);
         QVERIFY(QFile::exists(path("Animals.trh")) && !QFile::exists(path("Animals.trv")));
         QCOMPARE(form->Command2[0]->text(), QString("Space")); // a new game followed
         QCOMPARE(form->module().Solution, QString("Rocket"));
