@@ -154,6 +154,8 @@ class Form1Test : public QObject {
         QCOMPARE(form->client()->size(), platform::twipsSize(5640, 6825));
         QCOMPARE(form->Picture1->geometry(), platform::twipsRect(90, 105, 5385, 5300));
         QCOMPARE(form->Command2[4]->geometry(), platform::twipsRect(1890, 1860, 1800, 1770));
+        QVERIFY(at(form->Text1, 405, 5700, 3630, 375) && at(form->Command1, 4125, 5700, 900, 405));
+        QCOMPARE(form->Command1->text(), QString("Guess"));
         QCOMPARE(levelMarks(), QString("100"));
         QCOMPARE(visibleTiles(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(form->Command2[0]->text() + form->tag(0) + form->Command2[1]->text() +
