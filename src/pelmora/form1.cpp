@@ -144,9 +144,11 @@ void Form1::Form_Load() {
     platform::centreWindow(this);
     PELMORA1.SkipCount = 0;
     PELMORA1.PlaceHolder.fill(0);
-    PELMORA1.WinDir = gameWindowsDirectory(platform::windowsDirectory());
-    // The folder is looked up on disk once; the file in it on every read and write.
-    settings_ = SettingsFile(platform::resolveFileName(PELMORA1.WinDir));
+    const QString windowsDirectory = platform::windowsDirectory();
+    PELMORA1.WinDir = gameWindowsDirectory(windowsDirectory);
+    // The folder is looked up on disk once, by the name as given, so that of two folders whose
+    // names differ only in case the one named is used; the file in it on every read and write.
+    settings_ = SettingsFile(platform::resolveFileName(windowsDirectory + "/"));
     PELMORA1.Level = 1;
     Level1->setChecked(true);
     NewGame_Click();

@@ -7,6 +7,8 @@
 #include "platform/twips.h"
 #include "platform/window.h"
 
+#include <QKeyEvent>
+
 namespace pelmora {
 
 namespace {
@@ -46,12 +48,15 @@ QStringList itemsOf(const QListWidget* list) {
     return items;
 }
 
-// Moves the first selected item of one list to the end of the other.
+// Moves the first selected item of one list to the end of the other. The list is left with
+// nothing selected, so a second press moves nothing more.
 void moveSelected(QListWidget* from, QListWidget* to) {
     for (int i = 0; i < from->count(); ++i) {
         if (from->item(i)->isSelected()) {
             to->addItem(from->item(i)->text());
             delete from->takeItem(i);
+            from->clearSelection();
+            from->setCurrentRow(-1);
             return;
         }
     }
@@ -100,6 +105,14 @@ void Form4::showEvent(QShowEvent* event) {
         Form_Load();
     }
     QDialog::showEvent(event);
+}
+
+void Form4::keyPressEvent(QKeyEvent* event) {
+    // No button is the default: Enter presses only a button that has the focus, which takes
+    // the key itself before it comes here.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void Form4::Form_Load() {

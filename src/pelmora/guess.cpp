@@ -1,12 +1,13 @@
 #include "guess.h"
 #include "pelmora1.h"
 #include "shared/numbertext.h"
+#include "shared/uppercase.h"
 
 namespace pelmora {
 
 QString lettersOnly(const QString& text) {
     QString letters;
-    for (QChar c : text.toUpper())
+    for (QChar c : shared::upperCase(text))
         if (c >= 'A' && c <= 'Z')
             letters += c;
     return letters;
@@ -17,8 +18,8 @@ GuessReply judgeGuess(int& gameState, QString& solution, const QString& guess) {
         return {"You already won... try another puzzle.", "You have won"};
     if (gameState == Lost)
         return {"You already lost... try another puzzle", "You have lost"};
-    solution = shared::trimBlanks(solution.toUpper());
-    if (lettersOnly(solution) == lettersOnly(shared::trimBlanks(guess.toUpper()))) {
+    solution = shared::trimBlanks(shared::upperCase(solution));
+    if (lettersOnly(solution) == lettersOnly(shared::trimBlanks(shared::upperCase(guess)))) {
         gameState = Won;
         return {"You are correct!", "Winner"};
     }

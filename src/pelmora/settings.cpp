@@ -1,6 +1,7 @@
 #include "settings.h"
 #include "platform/privateprofile.h"
 #include "shared/numbertext.h"
+#include "shared/uppercase.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@ constexpr int BufferSize = 25;
 } // namespace
 
 QString gameWindowsDirectory(const QString& windowsDirectory) {
-    QString dir = windowsDirectory.toUpper();
+    QString dir = shared::upperCase(windowsDirectory);
     if (!dir.endsWith('\\'))
         dir += '\\';
     return dir;

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -51,6 +53,11 @@ template <typename T> void whenShown(std::function<void(T*)> action) {
             whenShown<T>(action);
         }
     });
+}
+
+// Whether a control lies where the layout puts it, in twips.
+bool at(const QWidget* control, int left, int top, int width, int height) {
+    return control->geometry() == platform::twipsRect(left, top, width, height);
 }
 
 // Clicks an answer on its round mark.
@@ -141,11 +148,14 @@ class Form1Test : public QObject {
     }
 
     void startsAtLevelOneWithThePuzzleStamped() {
+        QDir().mkdir(path("WINDOWS")); // the folder windir names is used, not its twin
         start();
         QCOMPARE(form->windowTitle(), QString("QS Pelmora"));
         QCOMPARE(form->client()->size(), platform::twipsSize(5640, 6825));
         QCOMPARE(form->Picture1->geometry(), platform::twipsRect(90, 105, 5385, 5300));
         QCOMPARE(form->Command2[4]->geometry(), platform::twipsRect(1890, 1860, 1800, 1770));
+        QVERIFY(at(form->Text1, 405, 5700, 3630, 375) && at(form->Command1, 4125, 5700, 900, 405));
+        QCOMPARE(form->Command1->text(), QString("Guess"));
         QCOMPARE(levelMarks(), QString("100"));
         QCOMPARE(visibleTiles(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(form->Command2[0]->text() + form->tag(0) + form->Command2[1]->text() +
@@ -164,6 +174,7 @@ class Form1Test : public QObject {
 
     void aRightAnswerHidesTheTileAWrongOneShowsTheAnswer() {
         start();
+        bool placed = false;
         QString seen;
         whenShown<Form2>([&](Form2* question) {
             seen =
@@ -171,12 +182,18 @@ class Form1Test : public QObject {
             for (QRadioButton* option : question->Option1)
                 seen += option->isHidden() ? "-" : option->isChecked() ? "x" : "o";
             seen += " " + question->focusWidget()->objectName();
+            placed = question->size() == platform::twipsSize(7770, 4410) &&
+                     at(question->Text1, 135, 360, 7545, 1650) &&
+                     at(question->Option1[0], 165, 2115, 7545, 345) &&
+                     at(question->Option1[3], 165, 3015, 7545, 345) &&
+                     at(question->Command1, 3045, 3795, 1275, 405);
             QTest::keyClick(question, Qt::Key_Escape); // does nothing
             clickOption(question->Option1[1]);
             QTest::mouseClick(question->Command1, Qt::LeftButton);
         });
         QTest::mouseClick(form->Command2[0], Qt::LeftButton);
         QCOMPARE(seen, QString("Question saved oooo Command1"));
+        QVERIFY(placed);
         QVERIFY(form->Command2[0]->isHidden());
         QVERIFY(services->messages.isEmpty());
         QCOMPARE(form->focusWidget(), form->Text1);
@@ -215,6 +232,22 @@ class Form1Test : public QObject {
         QCOMPARE(said(), QString("Winner: You are correct!"));
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QCOMPARE(said(), QString("You have won: You already won... try another puzzle."));
+    }
+
+    void menusAsListed() {
+        start();
+        QStringList rows;
+        for (QAction* menu : form->menuBar()->actions()) {
+            rows << menu->menu()->objectName() + "|" + menu->text();
+            for (QAction* item : menu->menu()->actions())
+                rows << item->objectName() + "|" + (item->isSeparator() ? "-" : item->text()) +
+                            "|" + item->shortcut().toString();
+        }
+        QCOMPARE(rows, QStringList({"Game_Menu|&Game", "NewGame|&New|F2", "Blank3|-|",
+                                    "Level1|Level &1|", "Level2|Level &2|", "Level3|Level &3|",
+                                    "Blank1|-|", "Options|&Categories|",
+                                    "CreatePuzzle|&Puzzle Editor|", "Blank2|-|", "Closeit|E&xit|",
+                                    "Help|&Help", "contents|&Contents|F1", "About|&About|"}));
     }
 
     void levelsCarryOneCheckMark() {
@@ -326,17 +359,33 @@ class Form1Test : public QObject {
     void theCategoriesDialogSwitchesFiles() {
         start();
         QString lists;
-        whenShown<Form4>([&lists](Form4* categories) {
+        bool placed = false;
+        whenShown<Form4>([&lists, &placed](Form4* categories) {
             QListWidget* active = categories->List2;
+            placed = categories->size() == platform::twipsSize(5055, 3345) &&
+                     categories->Label1->pos() == platform::twipsPoint(315, 645) &&
+                     categories->Label2->pos() == platform::twipsPoint(3300, 645) &&
+                     at(categories->List1, 315, 1110, 1440, 1395) &&
+                     at(active, 3300, 1110, 1440, 1395) &&
+                     at(categories->Command1, 2100, 1365, 885, 315) &&
+                     at(categories->Command2, 2100, 1770, 885, 315) &&
+                     at(categories->Command3, 1770, 2730, 725, 375) &&
+                     at(categories->Command4, 2550, 2730, 725, 375);
             lists = categories->windowTitle() + ": " + categories->List1->item(0)->text() + " / " +
                     active->item(0)->text() + " " + active->item(1)->text();
             QTest::mouseClick(active->viewport(), Qt::LeftButton, {},
                               active->visualItemRect(active->item(0)).center());
             QTest::mouseClick(categories->Command2, Qt::LeftButton);
+            // A second press finds nothing selected, and Enter in a list presses no button.
+            QTest::mouseClick(categories->Command2, Qt::LeftButton);
+            categories->List1->setCurrentRow(0);
+            QTest::keyClick(categories->List1, Qt::Key_Return);
+            lists += QString(" %1/%2").arg(categories->List1->count()).arg(active->count());
             QTest::mouseClick(categories->Command3, Qt::LeftButton);
         });
         form->Options->trigger();
-        QCOMPARE(lists, QString("Categories: History / Animals Space"));
+        QCOMPARE(lists, QString("Categories: History / Animals Space 2/1"));
+        QVERIFY(placed);
         QVERIFY(QFile::exists(path("Animals.trh")) && !QFile::exists(path("Animals.trv")));
         QCOMPARE(form->Command2[0]->text(), QString("Space")); // a new game followed
         QCOMPARE(form->module().Solution, QString("Rocket"));

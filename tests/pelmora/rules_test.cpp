@@ -90,6 +90,8 @@ TEST(Guess, ComparesLettersOnlyAndWalksTheStates) {
         {2, "Snowman", "snowman", "You already lost... try another puzzle", 2},
         {3, "Snowman", "wrong", "You already won... try another puzzle.", 3},
         {0, "Café", "caf", "You are correct!", 3},
+        {0, "Straße", "strasse", "Incorrect.  Try again.", 0}, // ß has no single-letter capital
+        {1, "Straße", "strae", "You are correct!", 3},
     };
     for (const Case& c : cases) {
         int state = c.state;
@@ -175,12 +177,14 @@ TEST_F(Rotation, AHighNumberLiftsTheCycleAndAnyLineMayCarryIt) {
 }
 
 TEST_F(InTemporaryFolder, SettingsFileInTheUpperCasedWindowsDirectory) {
-    const SettingsFile settings(gameWindowsDirectory(dir_.path()));
-    EXPECT_EQ(settings.path(), dir_.path().toUpper() + "\\pelmora.ini");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("Straße"));
+    const SettingsFile settings(gameWindowsDirectory(path("Straße")));
+    EXPECT_EQ(settings.path(), dir_.path().toUpper() + "/STRAßE\\pelmora.ini");
     EXPECT_EQ(settings.readNumber("Cycles", "Puzzles", "1").value, 1);
     EXPECT_TRUE(settings.writeNumber("PlaceHolders", "Animals.trv", 12));
     EXPECT_EQ(settings.readNumber("placeholders", "ANIMALS.TRV", "0").value, 12);
-    put(path("pelmora.ini"), "[Cycles]\r\nPuzzles=\r\n");
+    EXPECT_TRUE(contentOf(path("Straße/pelmora.ini")).contains("Animals.trv=12"));
+    put(path("Straße/pelmora.ini"), "[Cycles]\r\nPuzzles=\r\n");
     EXPECT_FALSE(settings.readNumber("Cycles", "Puzzles", "1").ok);
 }
 
