@@ -53,10 +53,7 @@ qint64 wholeNumber(const QString& item) {
 } // namespace
 
 std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
-    shared::TextFileReader reader(content);
-    QStringList lines;
-    while (!reader.atEnd())
-        lines << reader.readLine();
+    const QStringList lines = shared::TextFileReader(content).readLines();
     if (lines.isEmpty())
         return QString("The file is empty.");
     PuzzleSet set;

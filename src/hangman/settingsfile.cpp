@@ -36,14 +36,7 @@ bool fileExists(const QString& path) {
 }
 
 std::optional<QStringList> readLines(const QString& path, QString* problem) {
-    std::optional<shared::TextFileReader> reader =
-        shared::TextFileReader::open(path, shared::limit::SmallFile, problem);
-    if (!reader)
-        return std::nullopt;
-    QStringList lines;
-    while (!reader->atEnd())
-        lines << reader->readLine();
-    return lines;
+    return shared::readTextLines(path, shared::limit::SmallFile, problem);
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* problem) {

@@ -12,11 +12,7 @@ namespace pelmora {
 namespace {
 
 QStringList linesOf(const QByteArray& content) {
-    shared::TextFileReader reader(content);
-    QStringList lines;
-    while (!reader.atEnd())
-        lines << reader.readLine();
-    return lines;
+    return shared::TextFileReader(content).readLines();
 }
 
 } // namespace

@@ -23,14 +23,7 @@ std::optional<qint64> cycleNumberOf(const QString& line) {
 }
 
 std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem) {
-    std::optional<shared::TextFileReader> reader =
-        shared::TextFileReader::open(path, shared::limit::SmallFile, problem);
-    if (!reader)
-        return std::nullopt;
-    QStringList lines;
-    while (!reader->atEnd())
-        lines << reader->readLine();
-    return lines;
+    return shared::readTextLines(path, shared::limit::SmallFile, problem);
 }
 
 bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,

@@ -73,6 +73,20 @@ QString TextFileReader::readLine() {
     return QString::fromLatin1(line);
 }
 
+QStringList TextFileReader::readLines() {
+    QStringList lines;
+    while (!atEnd())
+        lines << readLine();
+    return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, QString* problem) {
+    std::optional<TextFileReader> reader = TextFileReader::open(path, maxBytes, problem);
+    if (!reader)
+        return std::nullopt;
+    return reader->readLines();
+}
+
 void TextFileWriter::writeNumberLine(qint64 value) {
     content_ += numberText(value).toLatin1();
     content_ += " \r\n";

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Text files as the games read and write them: CR LF line ends, numeric items with their
@@ -27,6 +28,8 @@ class TextFileReader {
     double readNumber();
     // The whole line up to its line end, blanks and commas included.
     QString readLine();
+    // Every line left, each without its line end.
+    QStringList readLines();
     // True when nothing is left to read.
     bool atEnd() const { return pos_ >= content_.size(); }
 
@@ -58,5 +61,8 @@ class TextFileWriter {
     QByteArray content_;
     bool unstorable_ = false;
 };
+
+// Every line of a text file of at most maxBytes; nullopt with the reason when it cannot be read.
+std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, QString* problem);
 
 } // namespace shared

@@ -69,6 +69,8 @@ TEST(TextFileReader, LoneLineFeedsAlsoEndLines) {
     EXPECT_EQ(reader.readLine(), "one");
     EXPECT_EQ(reader.readItem(), "two");
     EXPECT_TRUE(reader.atEnd());
+    // The rest of a file as lines: a last line without its end counts, an empty one too.
+    EXPECT_EQ(TextFileReader("a, b\r\n\r\nc\nd").readLines(), QStringList({"a, b", "", "c", "d"}));
 }
 
 TEST(TextFileReader, ReadingPastTheEndOrTextIntoANumberRaisesErrors) {
