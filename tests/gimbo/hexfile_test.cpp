@@ -1,13 +1,10 @@
+#include "filesizelimit.h"
 #include "gimbo/hexfile.h"
 #include "shared/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace gimbo;
 
@@ -95,20 +92,13 @@ TEST(HexFile, ASaveThatCannotBeWrittenKeepsTheOldFile) {
     // A child process may write no more than 40 bytes: the 50 lines do not fit.
     SavedGame other = sample();
     other.seconds = 43;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{40, 40};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const int status = runInChild(40, [&] {
         QString childProblem;
         const bool saved = writeHexFile(path, other, &childProblem);
-        _exit(saved ? 0 : childProblem.isEmpty() ? 2 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1); // refused, with a reason
+        return saved ? 0 : childProblem.isEmpty() ? 2 : 1;
+    });
+    ASSERT_NE(status, -1);
+    EXPECT_EQ(status, 1); // refused, with a reason
     EXPECT_EQ(*shared::readFile(path, shared::limit::SmallFile, &problem), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"game.hex"}));
 }

@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "hangman/form1.h"
 #include "hangman/form3.h"
 #include "hangman/form4.h"
@@ -13,8 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace hangman;
 
@@ -175,14 +174,10 @@ class Form1Test : public QObject {
     void aFailedRewriteSaysSoKeepsTheSetAndPlaysAnyway() {
         start();
         const QByteArray before = contentOf(set());
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 40;
-        setrlimit(RLIMIT_FSIZE, &small);
-        form->NewGame1->trigger();
-        setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            const FileSizeLimit limit(40);
+            form->NewGame1->trigger();
+        }
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->prompts()[0].startsWith("The puzzle set cannot be rewritten"));
         QCOMPARE(contentOf(set()), before);

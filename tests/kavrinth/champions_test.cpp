@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "kavrinth/champions.h"
 #include "shared/files.h"
 
@@ -5,10 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace kavrinth;
 
@@ -27,20 +24,6 @@ Champions withScores(std::initializer_list<qint64> scores) {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-// Runs the call in a child process whose files cannot grow beyond a few bytes.
-int onAFullDisk(const std::function<int()>& call) {
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(call());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -124,7 +107,7 @@ TEST(RecordChampion, AFullDiskKeepsTheOldList) {
     const QString path = dir.filePath("kavrinth.hal");
     QString problem;
     ASSERT_TRUE(shared::saveFile(path, championsBytes(defaultChampions()), &problem));
-    const int result = onAFullDisk([&] {
+    const int result = runInChild(16, [&] {
         QString why;
         return int(recordChampion(path, "ABC", 120, &why));
     });

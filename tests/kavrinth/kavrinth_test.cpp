@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "kavrinth/champions.h"
 #include "kavrinth/frmwinner.h"
 #include "kavrinth/kavrinth.h"
@@ -18,10 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <functional>
 #include <map>
-#include <sys/resource.h>
 
 using namespace kavrinth;
 
@@ -266,18 +265,15 @@ class KavrinthTest : public QObject {
     }
 
     void aFolderThatTakesNoFilesGivesAMessageAndTheGameGoesOn() {
-        // Files cannot grow beyond a few bytes while the picker saves the choice.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit before = limit;
-        limit.rlim_cur = 8;
         whenModal([](QWidget* modal) {
             QTest::mouseClick(qobject_cast<picktri*>(modal)->piecepic[5], Qt::LeftButton);
         });
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        form->Changpiece->trigger();
-        setrlimit(RLIMIT_FSIZE, &before);
+        {
+            // Files cannot grow beyond a few bytes while the picker saves the choice.
+            const FileSizeLimit limit(8);
+            QVERIFY(limit.applied());
+            form->Changpiece->trigger();
+        }
         QCOMPARE(services->prompts().size(), 1);
         QVERIFY(services->prompts().last().startsWith("The chosen piece cannot be kept"));
         QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));

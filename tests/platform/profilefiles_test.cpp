@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "platform/directorylisting.h"
 #include "platform/privateprofile.h"
 #include "platform/renamefile.h"
@@ -6,12 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace platform;
 
@@ -121,18 +118,11 @@ TEST(PrivateProfileWrite, AFullDiskReportsFailureAndKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString ini = dir.filePath("pelmora.ini");
     put(ini, Settings);
-    const pid_t child = fork();
-    if (child == 0) {
-        // The file may grow to no more than 16 bytes; the write then fails instead of killing.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small{16, 16};
-        setrlimit(RLIMIT_FSIZE, &small);
-        _exit(writePrivateProfileString("Cycles", "Puzzles", "9", ini));
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    // The file may grow to no more than 16 bytes; the write then fails instead of killing.
+    const int status =
+        runInChild(16, [&] { return writePrivateProfileString("Cycles", "Puzzles", "9", ini); });
+    ASSERT_NE(status, -1);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(contentOf(ini), Settings);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList({"pelmora.ini"}));

@@ -1,14 +1,12 @@
+#include "filesizelimit.h"
 #include "shared/files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace shared;
@@ -31,35 +29,27 @@ QStringList entriesOf(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-// Runs saveFile in a child process whose file-size limit is sizeLimit bytes, with the signal
-// for crossing it ignored, so the write fails with EFBIG as a full disk would fail it. The
-// limit holds for root too. Returns the problem saveFile reported, or "saved".
+// Runs saveFile in a child process whose files may not grow beyond sizeLimit bytes, so the
+// write fails as a full disk would fail it. Returns the problem saveFile reported, or "saved".
 QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_t sizeLimit) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
         return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
+    // The answer is one short sentence: it fits the pipe while the parent waits.
+    const int status = runInChild(sizeLimit, [&] {
         ::close(pipeEnds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{sizeLimit, sizeLimit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         QString problem;
         const QByteArray answer =
             saveFile(path, content, &problem, "saved game") ? "saved" : problem.toUtf8();
-        if (::write(pipeEnds[1], answer.constData(), size_t(answer.size())) < 0)
-            ::_exit(2);
-        ::_exit(0);
-    }
+        return ::write(pipeEnds[1], answer.constData(), size_t(answer.size())) < 0 ? 2 : 0;
+    });
     ::close(pipeEnds[1]);
     QByteArray answer;
     char buffer[256];
     for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
         answer.append(buffer, got);
     ::close(pipeEnds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (status != 0)
         return "the child failed";
     return QString::fromUtf8(answer);
 }

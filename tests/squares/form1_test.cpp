@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "platform/twips.h"
 #include "scriptedservices.h"
 #include "squares/form1.h"
@@ -11,8 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace squares;
 
@@ -272,15 +271,12 @@ class Form1Test : public QObject {
         turnRing(board, 4, true);
         form->setBoard(board);
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit small{100, limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
-        form->SaveGame->trigger();
-        services->fileAnswers.push_back(dir.filePath("other.squ"));
-        form->SaveAs->trigger();
-        setrlimit(RLIMIT_FSIZE, &limit);
+        {
+            const FileSizeLimit limit(100);
+            form->SaveGame->trigger();
+            services->fileAnswers.push_back(dir.filePath("other.squ"));
+            form->SaveAs->trigger();
+        }
 
         QCOMPARE(services->prompts(),
                  QStringList({"The game cannot be saved as " + path +
