@@ -2,6 +2,7 @@
 #include "pelmora/form2.h"
 #include "pelmora/form4.h"
 #include "platform/twips.h"
+#include "filesizelimit.h"
 #include "scriptedservices.h"
 
 #include <QAction>
@@ -14,11 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace pelmora;
 
@@ -315,22 +312,15 @@ class Form1Test : public QObject {
 
     void aPuzzleThatCannotBeRewrittenIsPlayedAnyway() {
         start();
-        const pid_t child = fork();
-        if (child == 0) {
-            // No file may grow beyond 8 bytes: every save fails, as on a full disk.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small{8, 8};
-            setrlimit(RLIMIT_FSIZE, &small);
+        // No file may grow beyond 8 bytes: every save fails, as on a full disk.
+        const int status = runInChild(8, [&] {
             form->NewGame->trigger();
             const bool played = said().startsWith("Pelmora: The puzzle file b.puz could not") &&
                                 form->module().Solution == "Rocket" &&
                                 !form->Picture1->pixmap().isNull();
-            _exit(played ? 0 : 1);
-        }
-        int status = -1;
-        waitpid(child, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+            return played ? 0 : 1;
+        });
+        QCOMPARE(status, 0);
         QCOMPARE(contentOf(path("b.puz")), QByteArray("Rocket\r\nB.BMP\r\nCycle=1\r\n"));
     }
 
