@@ -1,10 +1,10 @@
 #include "qtservices.h"
+#include "windowsearch.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QProcess>
 #include <cstdio>
 #include <cstdlib>
 
@@ -91,7 +91,13 @@ std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) 
 }
 
 bool QtServices::startProgram(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+    return started_.start(program, arguments);
+}
+
+bool QtServices::windowExists(const QString& title) {
+    if (const std::optional<bool> found = displayHasWindow(title))
+        return *found;
+    return started_.windowShown(title);
 }
 
 void QtServices::beep() {

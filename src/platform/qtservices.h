@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services.h"
+#include "startedprograms.h"
 
 namespace platform {
 
@@ -13,6 +14,11 @@ class QtServices : public Services {
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void beep() override;
     void endProgram() override;
+    // On X11 the display is asked; elsewhere a window of a program started here counts.
+    bool windowExists(const QString& title) override;
+
+  private:
+    StartedPrograms started_;
 };
 
 } // namespace platform

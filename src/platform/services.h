@@ -51,6 +51,8 @@ class Services {
     virtual void beep() = 0;
     // Ends the program at once. The real one does not return.
     virtual void endProgram() = 0;
+    // Whether a top-level window with exactly this title exists, of any program.
+    virtual bool windowExists(const QString& title) = 0;
 };
 
 // The services in force: the Qt ones unless a test installed its own.
@@ -73,5 +75,7 @@ void beep();
 void endProgram();
 // Lets the pending events run once.
 void doEvents();
+// Whether a top-level window with exactly this title exists.
+bool windowExists(const QString& title);
 
 } // namespace platform

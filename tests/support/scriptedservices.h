@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/startedprograms.h"
 #include "shared/random.h"
 
 #include <QList>
@@ -20,6 +21,7 @@ class ScriptedServices : public platform::Services {
     bool startProgram(const QString& program, const QStringList& arguments) override;
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
+    bool windowExists(const QString& title) override;
 
     QStringList prompts() const;
 
@@ -28,6 +30,10 @@ class ScriptedServices : public platform::Services {
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     bool startSucceeds = true;
+    // Titles of the windows that count as open; with runPrograms, programs are started for
+    // real and their shown windows count as well.
+    QStringList openWindows;
+    bool runPrograms = false;
 
     QList<platform::MessageRequest> messages;
     QList<platform::InputRequest> inputs;
@@ -35,6 +41,10 @@ class ScriptedServices : public platform::Services {
     QList<QPair<QString, QStringList>> started;
     int beeps = 0;
     int endRequests = 0;
+    int windowSearches = 0;
+
+  private:
+    platform::StartedPrograms programs_;
 };
 
 // A random source that hands out scripted values in turn and counts reseeds.
