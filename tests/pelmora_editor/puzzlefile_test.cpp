@@ -1,7 +1,5 @@
 #include "pelmora/editor/puzzlefile.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pelmora::editor;
@@ -23,24 +21,4 @@ TEST(PuzzleNames, ExactlyThreeCharactersFollowTheFirstDotOfThePath) {
 TEST(PuzzleNames, ThePictureLiesBesideThePuzzleWithBmpInPlaceOfItsExtension) {
     EXPECT_EQ(picturePathFor("/games/cat.PUZ"), "/games/cat.bmp");
     EXPECT_EQ(picturePathFor("/games/cat.txt"), "/games/cat.bmp");
-}
-
-TEST(PuzzleFile, ThreeLinesWithTheSolutionAsTypedAndReadBackUpToThePicture) {
-    EXPECT_EQ(puzzleFileBytes(" A cat ", "/games/cat.bmp"),
-              QByteArray(" A cat \r\n/games/cat.bmp\r\nCycle=1\r\n"));
-    QTemporaryDir dir;
-    QFile file(dir.filePath("cat.puz"));
-    file.open(QIODevice::WriteOnly);
-    file.write(puzzleFileBytes(" A cat ", "cat.bmp"));
-    file.close();
-    const std::optional<PuzzleHead> head = readPuzzleHead(file.fileName());
-    ASSERT_TRUE(head);
-    EXPECT_EQ(head->solution, " A cat ");
-    EXPECT_EQ(head->picturePath, "cat.bmp");
-
-    file.open(QIODevice::WriteOnly);
-    file.write("only a solution\r\n");
-    file.close();
-    EXPECT_FALSE(readPuzzleHead(file.fileName()));
-    EXPECT_FALSE(readPuzzleHead(dir.filePath("missing.puz")));
 }
