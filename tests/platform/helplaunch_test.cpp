@@ -1,4 +1,5 @@
 #include "platform/helplaunch.h"
+#include "platform/windowsearch.h"
 #include "scriptedservices.h"
 
 #include <QDir>
@@ -33,6 +34,10 @@ TEST(HelpLaunch, TheHelpViewerMapsToOurViewerBesideTheGame) {
     EXPECT_EQ(platform::programFor("winhlp32.exe", "/opt/suite"), "/opt/suite/helpview");
     EXPECT_EQ(platform::programFor("WINHLP32.EXE", "/opt/suite"), "/opt/suite/helpview");
     EXPECT_EQ(platform::programFor("other", "/opt/suite"), "other");
+}
+
+TEST(WindowSearch, WithoutAnXDisplayThereIsNone) {
+    EXPECT_FALSE(platform::displayHasWindow("Pelmtemp.bmp - Paint").has_value());
 }
 
 TEST(HelpLaunch, ThePaintProgramMapsToOursUnlessTheEnvironmentNamesAnother) {
