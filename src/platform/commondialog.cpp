@@ -48,6 +48,10 @@ void CommonDialog::setAction(int action) {
     request.save = action == ShowSave;
     request.title = DialogTitle.isEmpty() ? (request.save ? "Save As" : "Open") : DialogTitle;
     request.nameFilters = qtNameFilters(Filter);
+    // A filter that is a description alone lists no pattern; a wildcard name then says which
+    // files the dialog shows, as the name box of the Windows dialog does.
+    if (request.nameFilters.isEmpty() && (FileName.contains('*') || FileName.contains('?')))
+        request.nameFilters = QStringList{FileName};
     request.selectedFilter = FilterIndex > 0 ? FilterIndex - 1 : 0;
     request.defaultSuffix = DefaultExt;
     request.fileName = FileName;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -22,39 +23,55 @@ QString styleArgument(WindowStyle style) {
     return "normal";
 }
 
+bool isNamed(const QString& name, const QString& program) {
+    return name.compare(program + ".exe", Qt::CaseInsensitive) == 0 ||
+           name.compare(program, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QString programFor(const QString& name, const QString& programDir) {
-    if (name.compare("winhlp32.exe", Qt::CaseInsensitive) == 0 ||
-        name.compare("winhlp32", Qt::CaseInsensitive) == 0)
+    if (isNamed(name, "winhlp32"))
         return QDir(programDir).filePath("helpview");
+    if (isNamed(name, "mspaint")) {
+        const QString other = qEnvironmentVariable(PaintProgramVariable);
+        if (other.isEmpty())
+            return QDir(programDir).filePath("paint");
+        const QString found = QStandardPaths::findExecutable(other);
+        return found.isEmpty() ? other : found;
+    }
     return name;
 }
 
-void shell(const QString& commandLine, WindowStyle style, const QString& programDir) {
+bool shell(const QString& commandLine, WindowStyle style, const QString& programDir) {
     QStringList words = commandLine.split(' ', Qt::SkipEmptyParts);
     if (words.isEmpty())
-        return;
-    const QString program =
-        programFor(words.takeFirst(),
-                   programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir);
+        return false;
+    const QString folder =
+        programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    const QString program = programFor(words.takeFirst(), folder);
     if (!QFileInfo(program).isExecutable()) {
         msgBox(QString("The program %1 cannot be found.").arg(program), Buttons::Ok,
                Icon::Exclamation);
-        return;
+        return false;
     }
     for (const QString& word : words) {
         if (word.endsWith(".hlp", Qt::CaseInsensitive) && !QFileInfo::exists(word)) {
             msgBox(QString("The help file %1 cannot be found in %2.")
                        .arg(word, QDir::toNativeSeparators(QDir::currentPath())),
                    Buttons::Ok, Icon::Exclamation);
-            return;
+            return false;
         }
     }
-    words << "--window" << styleArgument(style);
-    if (!services().startProgram(program, words))
+    // Only our own programs know the window option; another paint program gets the file alone.
+    if (QFileInfo(program).absolutePath() == QFileInfo(folder).absoluteFilePath())
+        words << "--window" << styleArgument(style);
+    if (!services().startProgram(program, words)) {
         msgBox(QString("The program %1 could not be started.").arg(program), Buttons::Ok,
                Icon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 } // namespace platform

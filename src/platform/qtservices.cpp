@@ -1,5 +1,6 @@
 #include "qtservices.h"
 #include "answerhook.h"
+#include "windowsearch.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -102,7 +103,13 @@ std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) 
 }
 
 bool QtServices::startProgram(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+    return started_.start(program, arguments);
+}
+
+bool QtServices::windowExists(const QString& title) {
+    if (const std::optional<bool> found = displayHasWindow(title))
+        return *found;
+    return started_.windowShown(title);
 }
 
 void QtServices::beep() {

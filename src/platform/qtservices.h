@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services.h"
+#include "startedprograms.h"
 #include "waveplayer.h"
 
 namespace platform {
@@ -15,9 +16,12 @@ class QtServices : public Services {
     void beep() override;
     void endProgram() override;
     void playWave(const QString& name, const std::optional<QByteArray>& wave) override;
+    // On X11 the display is asked; elsewhere a window of a program started here counts.
+    bool windowExists(const QString& title) override;
 
   private:
     WavePlayer player_;
+    StartedPrograms started_;
 };
 
 } // namespace platform

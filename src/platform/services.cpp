@@ -39,6 +39,10 @@ void endProgram() {
     services().endProgram();
 }
 
+bool windowExists(const QString& title) {
+    return services().windowExists(title);
+}
+
 void doEvents() {
     QCoreApplication::processEvents();
 }

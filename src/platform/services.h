@@ -55,6 +55,8 @@ class Services {
     // Plays a wave file to its end before returning: its name and its bytes, nullopt when it
     // could not be read.
     virtual void playWave(const QString& name, const std::optional<QByteArray>& wave) = 0;
+    // Whether a top-level window with exactly this title exists, of any program.
+    virtual bool windowExists(const QString& title) = 0;
 };
 
 // The services in force: the Qt ones unless a test installed its own.
@@ -77,5 +79,7 @@ void beep();
 void endProgram();
 // Lets the pending events run once.
 void doEvents();
+// Whether a top-level window with exactly this title exists.
+bool windowExists(const QString& title);
 
 } // namespace platform

@@ -110,3 +110,16 @@ TEST(CommonDialogRun, ChooseFileTurnsTheTrappedCancelIntoNoFile) {
     EXPECT_EQ(services.fileDialogs[1].title, "Save");
     EXPECT_TRUE(services.fileDialogs[1].save);
 }
+
+TEST(CommonDialogRun, AWildcardNameListsTheFilesWhenTheFilterIsADescriptionAlone) {
+    ScriptedServices services;
+    CommonDialog dialog;
+    dialog.Filter = "Puzzle (*.PUZ)";
+    dialog.FileName = "*.PUZ";
+    dialog.setAction(CommonDialog::ShowSave);
+    dialog.Filter = "Squares (*.squ)|*.squ";
+    dialog.setAction(CommonDialog::ShowSave);
+    ASSERT_EQ(services.fileDialogs.size(), 2);
+    EXPECT_EQ(services.fileDialogs[0].nameFilters, QStringList({"*.PUZ"}));
+    EXPECT_EQ(services.fileDialogs[1].nameFilters, QStringList({"Squares (*.squ)"}));
+}

@@ -1,4 +1,5 @@
 #include "platform/helplaunch.h"
+#include "platform/windowsearch.h"
 #include "scriptedservices.h"
 
 #include <QDir>
@@ -35,6 +36,28 @@ TEST(HelpLaunch, TheHelpViewerMapsToOurViewerBesideTheGame) {
     EXPECT_EQ(platform::programFor("other", "/opt/suite"), "other");
 }
 
+TEST(WindowSearch, WithoutAnXDisplayThereIsNone) {
+    EXPECT_FALSE(platform::displayHasWindow("Pelmtemp.bmp - Paint").has_value());
+}
+
+TEST(HelpLaunch, ThePaintProgramMapsToOursUnlessTheEnvironmentNamesAnother) {
+    qunsetenv(platform::PaintProgramVariable);
+    EXPECT_EQ(platform::programFor("mspaint.exe", "/opt/suite"), "/opt/suite/paint");
+    EXPECT_EQ(platform::programFor("MSPaint", "/opt/suite"), "/opt/suite/paint");
+    qputenv(platform::PaintProgramVariable, "sh");
+    EXPECT_TRUE(platform::programFor("mspaint.exe", "/opt/suite").endsWith("/sh"));
+    EXPECT_EQ(platform::programFor("winhlp32.exe", "/opt/suite"), "/opt/suite/helpview");
+
+    // Another paint program gets the file alone, without our window option.
+    HelpFolder folder;
+    ScriptedServices services;
+    EXPECT_TRUE(platform::shell("mspaint.exe PelmTemp.bmp", platform::WindowStyle::NormalFocus,
+                                folder.dir.path()));
+    qunsetenv(platform::PaintProgramVariable);
+    ASSERT_EQ(services.started.size(), 1);
+    EXPECT_EQ(services.started[0].second, QStringList({"PelmTemp.bmp"}));
+}
+
 TEST(HelpLaunch, StartsTheViewerWithTheFileAndWindowStyleWithoutWaiting) {
     HelpFolder folder;
     ScriptedServices services;
@@ -53,13 +76,13 @@ TEST(HelpLaunch, StartsTheViewerWithTheFileAndWindowStyleWithoutWaiting) {
 TEST(HelpLaunch, AMissingViewerHelpFileOrFailedStartGivesAMessage) {
     HelpFolder folder;
     ScriptedServices services;
-    platform::shell("winhlp32.exe squares.hlp", platform::WindowStyle::NormalFocus,
-                    folder.dir.filePath("nowhere"));
-    platform::shell("winhlp32.exe missing.hlp", platform::WindowStyle::NormalFocus,
-                    folder.dir.path());
+    EXPECT_FALSE(platform::shell("winhlp32.exe squares.hlp", platform::WindowStyle::NormalFocus,
+                                 folder.dir.filePath("nowhere")));
+    EXPECT_FALSE(platform::shell("winhlp32.exe missing.hlp", platform::WindowStyle::NormalFocus,
+                                 folder.dir.path()));
     services.startSucceeds = false;
-    platform::shell("winhlp32.exe squares.hlp", platform::WindowStyle::NormalFocus,
-                    folder.dir.path());
+    EXPECT_FALSE(platform::shell("winhlp32.exe squares.hlp", platform::WindowStyle::NormalFocus,
+                                 folder.dir.path()));
     ASSERT_EQ(services.messages.size(), 3);
     EXPECT_TRUE(services.messages[0].prompt.contains("cannot be found"));
     EXPECT_TRUE(services.messages[1].prompt.contains("missing.hlp"));

@@ -48,7 +48,14 @@ std::optional<QString> ScriptedServices::fileDialog(const platform::FileDialogRe
 
 bool ScriptedServices::startProgram(const QString& program, const QStringList& arguments) {
     started.append({program, arguments});
+    if (runPrograms && startSucceeds)
+        return programs_.start(program, arguments);
     return startSucceeds;
+}
+
+bool ScriptedServices::windowExists(const QString& title) {
+    ++windowSearches;
+    return openWindows.contains(title) || (runPrograms && programs_.windowShown(title));
 }
 
 QStringList ScriptedServices::prompts() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/startedprograms.h"
 #include "shared/random.h"
 
 #include <QList>
@@ -27,6 +28,7 @@ class ScriptedServices : public platform::Services {
         if (whilePlaying)
             whilePlaying(name);
     }
+    bool windowExists(const QString& title) override;
 
     QStringList prompts() const;
 
@@ -35,6 +37,10 @@ class ScriptedServices : public platform::Services {
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     bool startSucceeds = true;
+    // Titles of the windows that count as open; with runPrograms, programs are started for
+    // real and their shown windows count as well.
+    QStringList openWindows;
+    bool runPrograms = false;
 
     QList<platform::MessageRequest> messages;
     QList<platform::InputRequest> inputs;
@@ -44,6 +50,10 @@ class ScriptedServices : public platform::Services {
     int endRequests = 0;
     QStringList waves;
     std::function<void(const QString&)> whilePlaying;
+    int windowSearches = 0;
+
+  private:
+    platform::StartedPrograms programs_;
 };
 
 // A random source that hands out scripted values in turn and counts reseeds.

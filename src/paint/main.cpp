@@ -1,0 +1,45 @@
+// paint FILE [--window normal|maximized|minimized|hidden]
+// The small paint program the Pelmora puzzle editor hands its pictures to. A file that does not
+// exist yet starts as a blank picture and is created by Save.
+#include "paintwindow.h"
+#include "platform/filenames.h"
+#include "shared/bitmapfile.h"
+#include "shared/eventloop.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Paint");
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString windowStyle = "normal";
+    const qsizetype windowAt = arguments.indexOf("--window");
+    if (windowAt >= 0) {
+        windowStyle = arguments.value(windowAt + 1, windowStyle);
+        arguments.remove(windowAt, std::min<qsizetype>(2, arguments.size() - windowAt));
+    }
+    const QString path = arguments.value(0, "untitled.bmp");
+    QImage picture(359, 353, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    if (QFileInfo::exists(platform::resolveFileName(path))) {
+        QString problem;
+        const std::optional<QImage> read = shared::readPicture(path, &problem);
+        if (!read) {
+            QMessageBox::warning(nullptr, "Paint",
+                                 QString("The picture %1 cannot be opened. %2").arg(path, problem));
+            return 1;
+        }
+        picture = *read;
+    }
+    paint::PaintWindow window(path, picture);
+    if (windowStyle == "maximized")
+        window.showMaximized();
+    else if (windowStyle == "minimized")
+        window.showMinimized();
+    else if (windowStyle != "hidden")
+        window.show();
+    window.activateWindow();
+    return shared::runEventLoop(app);
+}

@@ -1,0 +1,71 @@
+#include "startedprograms.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <csignal>
+#include <sys/types.h>
+
+namespace platform {
+
+bool StartedPrograms::start(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    QString marker;
+    if (markers_.isValid()) {
+        marker = markers_.filePath(QString("shown-%1").arg(++count_));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ShownMarkerVariable, marker);
+        process.setProcessEnvironment(environment);
+    }
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return false;
+    if (!marker.isEmpty())
+        started_.append({pid, marker});
+    return true;
+}
+
+bool StartedPrograms::windowShown(const QString& title) {
+    bool shown = false;
+    for (qsizetype i = started_.size() - 1; i >= 0; --i) {
+        const Started& program = started_.at(i);
+        if (!processRuns(program.pid)) {
+            QFile::remove(program.marker);
+            started_.removeAt(i);
+            continue;
+        }
+        QFile marker(program.marker);
+        if (marker.open(QIODevice::ReadOnly) && QString::fromUtf8(marker.read(4096)) == title)
+            shown = true;
+    }
+    return shown;
+}
+
+void announceWindowShown(const QString& title) {
+    const QString path = qEnvironmentVariable(ShownMarkerVariable);
+    if (path.isEmpty())
+        return;
+    QSaveFile marker(path);
+    if (marker.open(QIODevice::WriteOnly)) {
+        marker.write(title.toUtf8());
+        marker.commit();
+    }
+}
+
+bool processRuns(qint64 pid) {
+    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    // A detached program is no child of ours; once it has ended it may wait as a zombie for
+    // its new parent to reap it, and still answer kill.
+    QFile stat(QString("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close < 0 || close + 2 >= line.size() ||
+           (line.at(close + 2) != 'Z' && line.at(close + 2) != 'X');
+}
+
+} // namespace platform

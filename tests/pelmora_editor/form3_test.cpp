@@ -1,0 +1,162 @@
+#include "editorfixture.h"
+#include "platform/twips.h"
+#include "shared/files.h"
+
+using pelmora::editor::Form3;
+using platform::Answer;
+using platform::Icon;
+
+namespace {
+
+const QString Running = "Pelmora thinks that Paintbrush is still running.  Close Paintbrush first.";
+const QString CloseAnyway = "Pelmora thinks that Paintbrush is still running.  Click Yes";
+const QString SaveChanges = "Do you wish to save your changes?";
+const QString SaveCurrent = "Do you wish to save your changes to the current puzzle?";
+const QString NoSolution = "You must provide a solution";
+const QString BadName = "Invalid File Name!  Please use standard 8.3 File Name.  Extension must";
+
+enum Press { Save, Close, Load, PBrush, Clear };
+
+struct StateCase {
+    QString solution; // typed first, which makes the state 1
+    int start;
+    Press press;
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> files; // names in the working folder; nullopt cancels
+    int end;
+    QStringList prompts; // how each message begins
+    QString title;       // of the last message
+    bool closed = false;
+};
+
+Icon iconFor(const QString& prompt) {
+    if (prompt.startsWith("Do you wish"))
+        return Icon::Question;
+    for (const QString& warning : {BadName, CloseAnyway, QString("The solution holds")})
+        if (prompt.startsWith(warning))
+            return Icon::Exclamation;
+    return Icon::Critical;
+}
+
+} // namespace
+
+TEST_F(EditorFixture, OpensEmptyAndUntitledWithTheBlankPicture) {
+    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - Untitled");
+    EXPECT_EQ(form->size(), platform::twipsSize(5625, 6390));
+    EXPECT_EQ(form->Picture1->geometry(), platform::twipsRect(120, 75, 5385, 5300));
+    EXPECT_EQ(form->EditState, Form3::Clean);
+    EXPECT_EQ(form->picture(), picture("empty.bmp"));
+}
+
+TEST_F(EditorFixture, EditStateFollowsEveryButtonAndAnswer) {
+    const std::optional<QString> cancel;
+    const StateCase cases[] = {
+        {"", 2, Save, {}, {}, 2, {"Can not save while Paintbrush is editing"}, "Pelmora"},
+        {"", 2, Load, {}, {}, 2, {Running}, "Can not load puzzle"},
+        {"", 2, Clear, {}, {}, 2, {Running}, "Can not clear puzzle"},
+        {"", 2, PBrush, {}, {}, 2, {Running}, "Can not run Paintbrush"},
+        {"", 2, Close, {Answer::No}, {}, 2, {CloseAnyway}, "Close during edit?"},
+        {"", 2, Close, {Answer::Yes}, {}, 2, {CloseAnyway}, "Close during edit?", true},
+        {"Cat", 1, Close, {Answer::No}, {}, 1, {SaveChanges}, "Pelmora", true},
+        {"Cat", 1, Close, {Answer::Yes}, {cancel}, 1, {SaveChanges}, "Pelmora"},
+        {"  ", 1, Close, {Answer::Yes}, {}, 1, {SaveChanges, NoSolution}, "Pelmora"},
+        {"Cat", 1, Close, {Answer::Yes}, {"cat.puz"}, 1, {SaveChanges}, "Pelmora", true},
+        {"", 0, Close, {}, {}, 0, {}, "", true},
+        {"", 0, Clear, {}, {}, 0, {}, ""},
+        {"Cat", 1, Clear, {Answer::No}, {}, 0, {SaveCurrent}, "Pelmora"},
+        {"Cat", 1, Clear, {Answer::Yes}, {"cat.puzz"}, 1, {SaveCurrent, BadName}, "Oops"},
+        {"Cat", 1, Clear, {Answer::Yes}, {"cat.puz"}, 0, {SaveCurrent}, "Pelmora"},
+        {"Cat", 1, Load, {Answer::Yes}, {cancel}, 1, {SaveCurrent}, "Pelmora"},
+        {"Cat", 1, Save, {}, {cancel}, 1, {}, ""},
+        {"Cat", 3, Save, {}, {cancel}, 4, {}, ""},
+        {"Cat", 3, Save, {}, {"cat.bmp"}, 4, {BadName}, "Oops"},
+        {"Cat", 3, Save, {}, {"cat.txt.puz"}, 4, {BadName}, "Oops"},
+        {QString::fromUtf8("Ca\u0442"), 3, Save, {}, {}, 4, {"The solution holds"}, "Oops"},
+        {"   ", 1, Save, {}, {}, 1, {NoSolution}, "Pelmora"},
+        {"Cat", 1, Save, {}, {"cat.puz"}, 0, {}, ""},
+    };
+    for (size_t n = 0; n < std::size(cases); ++n) {
+        const StateCase& c = cases[n];
+        SCOPED_TRACE(n);
+        SetUp();
+        type(c.solution);
+        form->EditState = c.start;
+        services.messageAnswers = c.answers;
+        for (const auto& file : c.files)
+            services.fileAnswers.push_back(file ? std::optional(dir.filePath(*file)) : file);
+        QPushButton* buttons[] = {form->Command1, form->Command2, form->Command3, form->Command4,
+                                  form->Command5};
+        click(buttons[c.press]);
+        EXPECT_EQ(form->EditState, c.end);
+        EXPECT_EQ(form->isVisible(), !c.closed);
+        ASSERT_EQ(services.messages.size(), c.prompts.size());
+        for (qsizetype i = 0; i < c.prompts.size(); ++i) {
+            EXPECT_TRUE(services.messages[i].prompt.startsWith(c.prompts[i]));
+            EXPECT_EQ(services.messages[i].icon, iconFor(c.prompts[i]));
+        }
+        if (!c.prompts.isEmpty()) {
+            EXPECT_EQ(services.messages.last().title, c.title);
+        }
+        EXPECT_TRUE(services.fileAnswers.empty() && services.messageAnswers.empty());
+        EXPECT_TRUE(services.started.isEmpty());
+        QFile::remove(dir.filePath("cat.puz"));
+        TearDown();
+        services.messages.clear();
+    }
+}
+
+TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
+    type(" A cat ");
+    services.fileAnswers = {dir.filePath("cat.PUZ")};
+    click(form->Command1);
+    EXPECT_EQ(services.fileDialogs[0].title, "Save Puzzle");
+    EXPECT_EQ(services.fileDialogs[0].fileName, "*.PUZ");
+    const QString picturePath = dir.filePath("cat.bmp");
+    EXPECT_EQ(shared::readFile(dir.filePath("cat.PUZ"), 1000, nullptr),
+              QByteArray(" A cat \r\n" + picturePath.toLatin1() + "\r\nCycle=1\r\n"));
+    EXPECT_EQ(picture(picturePath), form->picture());
+    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("cat.PUZ"));
+
+    shared::saveBitmap(dir.filePath("dog.bmp"), filled(Qt::red), nullptr);
+    write(dir.filePath("dog.puz"), "Dog\r\ndog.bmp\r\nCycle=7\r\n");
+    write(dir.filePath("bat.puz"), "Bat\r\n");
+    write(dir.filePath("owl.puz"), "Owl\r\nowl.bmp\r\nCycle=1\r\n");
+    services.fileAnswers = {dir.filePath("dog.puz"), dir.filePath("bat.puz")};
+    click(form->Command3);
+    click(form->Command3); // one line only: nothing changes
+    EXPECT_EQ(services.fileDialogs[1].title, "Load Puzzle for Editing");
+    EXPECT_EQ(form->Text1->text(), "Dog");
+    EXPECT_EQ(form->picture(), filled(Qt::red));
+    EXPECT_EQ(form->EditState, Form3::Clean);
+
+    // A missing picture: the solution comes in, the rest stays, and no message says so.
+    services.fileAnswers = {dir.filePath("owl.puz")};
+    click(form->Command3);
+    EXPECT_EQ(form->Text1->text(), "Owl");
+    EXPECT_EQ(form->picture(), filled(Qt::red));
+    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("dog.puz"));
+    EXPECT_EQ(form->EditState, Form3::Modified);
+    EXPECT_TRUE(services.messages.isEmpty());
+}
+
+TEST_F(EditorFixture, ASaveThatCannotWriteSaysSoAndLeavesBothFilesAsTheyWere) {
+    write(dir.filePath("cat.bmp"), "old picture");
+    QDir(dir.path()).mkdir("cat.puz");
+    write(dir.filePath("dog.puz"), "Old\r\n");
+    QDir(dir.path()).mkdir("dog.bmp");
+    type("Cat");
+    services.messageAnswers = {Answer::Yes};
+    services.fileAnswers = {dir.filePath("cat.puz"), dir.filePath("dog.puz")};
+    click(form->Command2); // the save asked for fails: the editor stays open
+    click(form->Command1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->EditState, Form3::Modified);
+    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - Untitled");
+    ASSERT_EQ(services.messages.size(), 3);
+    EXPECT_EQ(services.messages[1].prompt, "The puzzle cannot be saved as " +
+                                               dir.filePath("cat.puz") +
+                                               ".  It is a folder, not a file.  The files are "
+                                               "as they were.");
+    EXPECT_EQ(shared::readFile(dir.filePath("cat.bmp"), 100, nullptr), QByteArray("old picture"));
+    EXPECT_EQ(shared::readFile(dir.filePath("dog.puz"), 100, nullptr), QByteArray("Old\r\n"));
+}
