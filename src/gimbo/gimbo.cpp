@@ -7,7 +7,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
-#include "shared/files.h"
+#include "shared/bitmapfile.h"
 #include "shared/numbertext.h"
 #include "shared/splash.h"
 
@@ -291,11 +291,10 @@ bool Gimbo::event(QEvent* event) {
 
 void Gimbo::loadBackground() {
     // Without the picture the background stays white and the game goes on.
-    QString problem;
-    const std::optional<QByteArray> bytes =
-        shared::readFile("hexms.bmp", shared::limit::Picture, &problem);
-    if (bytes && background_.loadFromData(*bytes, "BMP"))
+    if (const std::optional<QImage> picture = shared::readPicture("hexms.bmp", nullptr)) {
+        background_ = *picture;
         showBackground();
+    }
 }
 
 void Gimbo::dealStarted() {

@@ -2,7 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "platform/window.h"
-#include "shared/picturefile.h"
+#include "shared/bitmapfile.h"
 #include "shared/sound.h"
 
 #include <QCloseEvent>
@@ -42,7 +42,8 @@ void MouseMsg::Form_Load() {
     setWindowTitle(state_.EventTitle);
     // The finding and the instruction are parted by a carriage return: two lines.
     Label1->setText(QString(state_.EventText).replace(QChar(13), QChar(10)));
-    Picture1->setPicture(QPixmap::fromImage(shared::readPicture(state_.EventPicture)));
+    Picture1->setPicture(
+        QPixmap::fromImage(shared::readPicture(state_.EventPicture, nullptr).value_or(QImage())));
     PlayEventSound();
     show();
     Command1->setFocus();

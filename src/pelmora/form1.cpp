@@ -13,6 +13,7 @@
 #include "platform/window.h"
 #include "puzzlefile.h"
 #include "rotation.h"
+#include "shared/bitmapfile.h"
 #include "shared/files.h"
 #include "shared/numbertext.h"
 #include "shared/splash.h"
@@ -250,17 +251,13 @@ bool Form1::chooseAndLoadPuzzle() {
 
 void Form1::loadPicture() {
     QString problem;
-    const std::optional<QByteArray> bytes =
-        shared::readFile(PELMORA1.PicturePath, shared::limit::Picture, &problem);
-    QImage picture;
-    if (bytes && picture.loadFromData(*bytes)) {
-        Picture1->setPixmap(QPixmap::fromImage(picture));
+    if (const std::optional<QImage> picture = shared::readPicture(PELMORA1.PicturePath, &problem)) {
+        Picture1->setPixmap(QPixmap::fromImage(*picture));
         return;
     }
     Picture1->clear();
     complain("The picture " + PELMORA1.PicturePath + " of the puzzle " + PELMORA1.PuzzleFile +
-             " cannot be shown. " +
-             (bytes ? QString("It is not a picture Pelmora can read.") : problem));
+             " cannot be shown. " + problem);
 }
 
 void Form1::chooseLevel(int level) {

@@ -24,11 +24,12 @@ QStringList qtNameFilters(const QString& barFilter) {
         }
         result << QString("%1 (%2)").arg(description, patterns.join(' '));
     }
-    // A last part on its own that holds a wildcard is a pattern without a description.
-    if (parts.size() % 2 == 1 && (parts.last().contains('*') || parts.last().contains('?'))) {
-        const QString pattern = parts.last().trimmed();
-        result << QString("%1 (%1)").arg(pattern);
-    }
+    // A last part on its own that is a bare pattern ("*.hex") is a pattern without a
+    // description; one that reads like a description ("Puzzle (*.PUZ)") names no pattern.
+    const QString last = parts.last().trimmed();
+    if (parts.size() % 2 == 1 && (last.contains('*') || last.contains('?')) &&
+        !last.contains('(') && !last.contains(' '))
+        result << QString("%1 (%1)").arg(last);
     return result;
 }
 

@@ -46,6 +46,13 @@ TEST(Bitmaps, WhatHoldsNoPictureIsRefusedAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(problem, "It holds no picture that can be read.");
     EXPECT_FALSE(shared::readPicture(dir.filePath("missing.bmp"), &problem));
     EXPECT_EQ(problem, "It does not exist.");
+    QFile cut(dir.filePath("cut.bmp"));
+    cut.open(QIODevice::WriteOnly);
+    cut.write(shared::bitmapBytes(checkered()).left(40));
+    cut.close();
+    EXPECT_FALSE(shared::readPicture(cut.fileName(), &problem));
+    EXPECT_FALSE(shared::readPicture(dir.path(), &problem));
+    EXPECT_EQ(problem, "It is a folder, not a file.");
 
     const QString path = dir.filePath("keep.bmp");
     ASSERT_TRUE(shared::saveBitmap(path, checkered(), &problem));
