@@ -8,12 +8,14 @@ shift
 failed=0
 for program in "$@"; do
     work=$(mktemp -d)
+    config=$(mktemp -d) # settings kept in the Windows directory land here
     arguments=()
     if [ "$program" = helpview ]; then
         cp "$suite/squares.hlp" "$work/"
         arguments=(squares.hlp --window normal)
     fi
-    (cd "$work" && QT_QPA_PLATFORM=offscreen QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
+    (cd "$work" && unset windir && XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=offscreen \
+        QUIBLAX_SPLASH_MS=0 QUIBLAX_EXIT_WHEN_SHOWN=1 \
         timeout 30 "$suite/$program" "${arguments[@]}" >"$work.log" 2>&1)
     status=$?
     left=$(cd "$work" && ls -A | grep -v '^squares.hlp$')
@@ -24,6 +26,6 @@ for program in "$@"; do
     else
         echo "ok   $program"
     fi
-    rm -rf "$work" "$work.log"
+    rm -rf "$work" "$work.log" "$config"
 done
 exit $failed

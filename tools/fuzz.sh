@@ -9,7 +9,7 @@ mkdir -p "$build"
 { cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
     cmake --build "$build"; } >"$build/build.log" 2>&1 ||
     { tail -n 40 "$build/build.log"; echo "FAIL building the fuzz targets"; exit 1; }
-for target in fuzz_textfile fuzz_squ fuzz_maz; do
+for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_trv; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"
     "$build/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 \

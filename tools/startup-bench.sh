@@ -32,6 +32,10 @@ measure() { # command... -> "median_ms median_kb"
 }
 
 cd "$build/suite"
+# Settings a game keeps in the Windows directory go to a folder of their own.
+windir=$(mktemp -d)
+export windir
+trap 'rm -rf "$windir"' EXIT
 read -r game_ms game_kb < <(measure "./$program")
 read -r bare_ms bare_kb < <(measure ../tools/bare-window)
 printf '%-12s %8s %10s\n' "" "ms" "peak KiB"

@@ -1,0 +1,95 @@
+#include "categories.h"
+#include "pelmora1.h"
+#include "shared/files.h"
+#include "shared/numbertext.h"
+#include "shared/textfile.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelmora {
+
+namespace {
+
+QStringList linesOf(const QByteArray& content) {
+    shared::TextFileReader reader(content);
+    QStringList lines;
+    while (!reader.atEnd())
+        lines << reader.readLine();
+    return lines;
+}
+
+} // namespace
+
+QString categoryItem(const QString& fileName) {
+    return fileName.left(fileName.indexOf('.'));
+}
+
+std::vector<Category> readCategories(const QStringList& listing) {
+    std::vector<Category> categories;
+    for (const QString& file : listing.mid(0, MaxCategories)) {
+        QString name = categoryItem(file);
+        if (const std::optional<QByteArray> content =
+                shared::readFile(file, shared::limit::DataFile, nullptr)) {
+            shared::TextFileReader reader(*content);
+            if (!reader.atEnd())
+                name = reader.readLine();
+        }
+        categories.push_back({file, name});
+    }
+    return categories;
+}
+
+QuestionRead readQuestion(const QByteArray& content, qint64& placeHolder, int& skipCount,
+                          std::array<QString, 5>& answers) {
+    const QStringList lines = linesOf(content);
+    QList<qsizetype> headers;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].toUpper() == "QUESTION")
+            headers << i;
+    QuestionRead read;
+    if (headers.isEmpty())
+        return read;
+    read.found = true;
+    if (placeHolder < 0 || placeHolder >= headers.size())
+        placeHolder = 0;
+    skipCount = int(placeHolder) + 1;
+    qsizetype pos = headers[placeHolder] + 1;
+    ++placeHolder;
+
+    const auto hasLine = [&] { return pos < lines.size(); };
+    if (!hasLine()) {
+        placeHolder = 0;
+        return read;
+    }
+    read.question = lines[pos++];
+    if (!hasLine()) {
+        placeHolder = 0;
+        return read;
+    }
+    const double right = shared::textToNumber(lines[pos++]);
+    read.rightAnswer = int(std::clamp(std::trunc(right), -1.0, 5.0));
+    read.answerCount = 4;
+    for (int k = 1; k <= 4; ++k) {
+        if (hasLine())
+            answers[k] = lines[pos++];
+        if (answers[k] == "EOF" || !hasLine()) {
+            answers[k].clear();
+            placeHolder = 0;
+            read.answerCount = k - 1;
+            break;
+        }
+    }
+    if (hasLine()) {
+        const QString after = lines[pos++];
+        if (after == "EOF" || !hasLine())
+            placeHolder = 0;
+    }
+    return read;
+}
+
+QString rightAnswerText(const std::array<QString, 5>& answers, int rightAnswer) {
+    return rightAnswer >= 0 && rightAnswer <= 4 ? answers[rightAnswer] : QString();
+}
+
+} // namespace pelmora

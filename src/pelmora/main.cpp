@@ -1,0 +1,13 @@
+#include "form1.h"
+#include "shared/eventloop.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Pelmora");
+    pelmora::Form1 form;
+    form.Form_Load();
+    form.show();
+    return shared::runEventLoop(app);
+}

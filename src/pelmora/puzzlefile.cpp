@@ -1,0 +1,50 @@
+#include "puzzlefile.h"
+#include "shared/files.h"
+#include "shared/numbertext.h"
+#include "shared/textfile.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelmora {
+
+namespace {
+
+// Cycle numbers stay far from the ends of the whole-number range, so n + 1 cannot overflow.
+constexpr double Largest = 1e15;
+
+} // namespace
+
+std::optional<qint64> cycleNumberOf(const QString& line) {
+    if (line.left(6).toUpper() != "CYCLE=")
+        return std::nullopt;
+    const double n = shared::textToNumber(QStringView(line).mid(6));
+    return qint64(std::round(std::clamp(n, -Largest, Largest)));
+}
+
+std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem) {
+    std::optional<shared::TextFileReader> reader =
+        shared::TextFileReader::open(path, shared::limit::SmallFile, problem);
+    if (!reader)
+        return std::nullopt;
+    QStringList lines;
+    while (!reader->atEnd())
+        lines << reader->readLine();
+    return lines;
+}
+
+bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,
+                     qint64 cycle, QString* problem) {
+    if (!shared::isStorableText(solution) || !shared::isStorableText(picturePath)) {
+        if (problem)
+            *problem = "It holds characters that cannot be stored.";
+        return false;
+    }
+    shared::TextFileWriter writer;
+    writer.writeTextLine(solution);
+    writer.writeTextLine(picturePath);
+    writer.writeTextLine("Cycle=" + QString::number(cycle));
+    return writer.save(path, problem);
+}
+
+} // namespace pelmora

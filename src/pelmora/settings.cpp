@@ -1,0 +1,36 @@
+#include "settings.h"
+#include "platform/privateprofile.h"
+#include "shared/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pelmora {
+
+namespace {
+constexpr int BufferSize = 25;
+} // namespace
+
+QString gameWindowsDirectory(const QString& windowsDirectory) {
+    QString dir = windowsDirectory.toUpper();
+    if (!dir.endsWith('\\'))
+        dir += '\\';
+    return dir;
+}
+
+SettingsFile::Reading SettingsFile::readNumber(const QString& section, const QString& key,
+                                               const QString& defaultValue) const {
+    QString buffer(BufferSize, ' ');
+    const int copied =
+        platform::getPrivateProfileString(section, key, defaultValue, &buffer, BufferSize, path_);
+    if (copied < 1)
+        return {0, false};
+    const double n = shared::textToNumber(buffer);
+    return {qint64(std::round(std::clamp(n, -1e15, 1e15))), true};
+}
+
+bool SettingsFile::writeNumber(const QString& section, const QString& key, qint64 value) const {
+    return platform::writePrivateProfileString(section, key, QString::number(value), path_) != 0;
+}
+
+} // namespace pelmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The settings file "pelmora.ini" in the Windows directory: how far each category has been
+// asked (section PlaceHolders) and the puzzle cycle (section Cycles, key Puzzles).
+namespace pelmora {
+
+// The Windows directory as the game keeps it: upper-cased, ending in a backslash. The
+// resolver finds the folder again on disk whatever its case.
+QString gameWindowsDirectory(const QString& windowsDirectory);
+
+class SettingsFile {
+  public:
+    explicit SettingsFile(const QString& winDir) : path_(winDir + "pelmora.ini") {}
+
+    struct Reading {
+        qint64 value;
+        bool ok; // false when nothing came back: the key is there with an empty value
+    };
+    // The number at the start of the value, read as 24 characters at most.
+    Reading readNumber(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    // Writes the number without blanks; false when the file cannot be written.
+    bool writeNumber(const QString& section, const QString& key, qint64 value) const;
+
+    const QString& path() const { return path_; }
+
+  private:
+    QString path_;
+};
+
+} // namespace pelmora

@@ -1,0 +1,381 @@
+#include "pelmora/form1.h"
+#include "pelmora/form2.h"
+#include "pelmora/form4.h"
+#include "platform/twips.h"
+#include "scriptedservices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace pelmora;
+
+namespace {
+
+// Two questions per category; the right answers are 2 and then 1.
+QByteArray categoryFile(const QString& name) {
+    return (name + "\r\nQUESTION\r\n" + name +
+            " one?\r\n2\r\nwrong\r\nright one\r\nno\r\nnope\r\n" + "QUESTION\r\n" + name +
+            " two?\r\n1\r\nright two\r\nx\r\ny\r\nz\r\nEOF\r\n")
+        .toLatin1();
+}
+
+void put(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Runs an action on the modal dialog of type T once it is up.
+template <typename T> void whenShown(std::function<void(T*)> action) {
+    QTimer::singleShot(0, [action] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            action(dialog);
+        } else {
+            whenShown<T>(action);
+        }
+    });
+}
+
+// Clicks an answer on its round mark.
+void clickOption(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+} // namespace
+
+// The Pelmora window played with real clicks in a folder of crafted data files.
+class Form1Test : public QObject {
+    Q_OBJECT
+
+    ScriptedServices* services = nullptr;
+    Form1* form = nullptr;
+    QTemporaryDir* dir = nullptr;
+    QString windows;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QString settings() const { return QString::fromLatin1(contentOf(windows + "/pelmora.ini")); }
+    // The last message box as "title: prompt".
+    QString said() const {
+        return services->messages.isEmpty()
+                   ? QString()
+                   : services->messages.last().title + ": " + services->messages.last().prompt;
+    }
+    QString levelMarks() const {
+        return QString("%1%2%3")
+            .arg(form->Level1->isChecked())
+            .arg(form->Level2->isChecked())
+            .arg(form->Level3->isChecked());
+    }
+    QList<int> visibleTiles() const {
+        QList<int> tiles;
+        for (int i = 0; i < TileCount; ++i)
+            if (!form->Command2[i]->isHidden())
+                tiles << i;
+        return tiles;
+    }
+
+    void start() {
+        form = new Form1;
+        form->Form_Load();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    // Clicks a tile and answers its question with option 1..4, or 0 for none; the question.
+    QString clickAndAnswer(int tile, int option) {
+        QString asked;
+        whenShown<Form2>([&asked, option](Form2* question) {
+            asked = question->Text1->toPlainText();
+            if (option > 0)
+                clickOption(question->Option1[option - 1]);
+            QTest::mouseClick(question->Command1, Qt::LeftButton);
+        });
+        QTest::mouseClick(form->Command2[tile], Qt::LeftButton);
+        return asked;
+    }
+    void guess(const QString& text) {
+        form->Text1->clear();
+        QTest::keyClicks(form->Text1, text);
+        QTest::keyClick(form->Text1, Qt::Key_Return);
+    }
+
+  private slots:
+    void initTestCase() { QApplication::setApplicationName("Pelmora"); }
+    void init() {
+        dir = new QTemporaryDir;
+        QDir::setCurrent(dir->path());
+        windows = path("windows");
+        QDir().mkdir(windows);
+        qputenv("windir", windows.toLocal8Bit());
+        put(path("Animals.trv"), categoryFile("Animals"));
+        put(path("Space.trv"), categoryFile("Space"));
+        put(path("History.trh"), categoryFile("History"));
+        put(path("a.puz"), "Snow Man!\r\na.bmp\r\nCycle=1\r\n");
+        put(path("b.puz"), "Rocket\r\nB.BMP\r\nCycle=1\r\n");
+        QImage picture(359, 353, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(path("a.bmp"), "BMP") && picture.save(path("b.bmp"), "BMP"));
+        services = new ScriptedServices;
+    }
+    void cleanup() {
+        delete form;
+        form = nullptr;
+        delete services;
+        delete dir;
+    }
+
+    void startsAtLevelOneWithThePuzzleStamped() {
+        start();
+        QCOMPARE(form->windowTitle(), QString("QS Pelmora"));
+        QCOMPARE(form->client()->size(), platform::twipsSize(5640, 6825));
+        QCOMPARE(form->Picture1->geometry(), platform::twipsRect(90, 105, 5385, 5300));
+        QCOMPARE(form->Command2[4]->geometry(), platform::twipsRect(1890, 1860, 1800, 1770));
+        QCOMPARE(levelMarks(), QString("100"));
+        QCOMPARE(visibleTiles(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(form->Command2[0]->text() + form->tag(0) + form->Command2[1]->text() +
+                     form->tag(1) + form->tag(2),
+                 QString("Animals 1Space 2 1"));
+        QCOMPARE(form->Picture1->pixmap().size(), QSize(359, 353));
+        QCOMPARE(contentOf(path("a.puz")), QByteArray("Snow Man!\r\na.bmp\r\nCycle=2\r\n"));
+        QCOMPARE(contentOf(path("b.puz")), QByteArray("Rocket\r\nB.BMP\r\nCycle=1\r\n"));
+        // The next game plays b, whose picture is found whatever the case of its name.
+        QTest::keyClick(form, Qt::Key_F2);
+        QCOMPARE(form->module().Solution, QString("Rocket"));
+        QCOMPARE(form->Picture1->pixmap().size(), QSize(359, 353));
+        QVERIFY(settings().contains("Puzzles=2"));
+        QVERIFY(services->messages.isEmpty());
+    }
+
+    void aRightAnswerHidesTheTileAWrongOneShowsTheAnswer() {
+        start();
+        QString seen;
+        whenShown<Form2>([&](Form2* question) {
+            seen =
+                question->windowTitle() + (settings().contains("Animals.trv=1") ? " saved " : "");
+            for (QRadioButton* option : question->Option1)
+                seen += option->isHidden() ? "-" : option->isChecked() ? "x" : "o";
+            seen += " " + question->focusWidget()->objectName();
+            QTest::keyClick(question, Qt::Key_Escape); // does nothing
+            clickOption(question->Option1[1]);
+            QTest::mouseClick(question->Command1, Qt::LeftButton);
+        });
+        QTest::mouseClick(form->Command2[0], Qt::LeftButton);
+        QCOMPARE(seen, QString("Question saved oooo Command1"));
+        QVERIFY(form->Command2[0]->isHidden());
+        QVERIFY(services->messages.isEmpty());
+        QCOMPARE(form->focusWidget(), form->Text1);
+
+        QCOMPARE(clickAndAnswer(2, 3), QString("Animals two?"));
+        QVERIFY(!form->Command2[2]->isHidden());
+        QCOMPARE(said(), QString("Oops: Sorry, that is incorrect. \r\n\r\nQuestion:  Animals two?"
+                                 "\r\n\r\nAnswer:  right two."));
+        QVERIFY(settings().contains("Animals.trv=0"));
+        // No choice at all counts as wrong; the category starts again at its first question.
+        QCOMPARE(clickAndAnswer(4, 0), QString("Animals one?"));
+        QCOMPARE(services->messages.size(), 2);
+        QCOMPARE(form->module().GameState, 0);
+    }
+
+    void theLastTileGivesOneLastGuess() {
+        start();
+        for (int i = 0; i < 8; ++i)
+            form->Command2[i]->hide();
+        clickAndAnswer(8, 2);
+        QCOMPARE(said(), QString("Good luck: Since all of the tiles are removed, this is your "
+                                 "last chance to solve the puzzle.  Enter your guess in the text "
+                                 "box below and click 'Guess'."));
+        QCOMPARE(form->focusWidget(), form->Text1);
+        guess("snow");
+        QCOMPARE(said(), QString("You lose: The correct answer is SNOW MAN!"));
+        guess("snowman");
+        QCOMPARE(said(), QString("You have lost: You already lost... try another puzzle"));
+        QCOMPARE(form->Text1->text(), QString("snowman"));
+
+        form->NewGame->trigger();
+        QCOMPARE(form->Text1->text(), QString(""));
+        guess("rocker");
+        QCOMPARE(said(), QString("Nope!: Incorrect.  Try again."));
+        guess(" r-o-c-k-e-t ");
+        QCOMPARE(said(), QString("Winner: You are correct!"));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(said(), QString("You have won: You already won... try another puzzle."));
+    }
+
+    void levelsCarryOneCheckMark() {
+        start();
+        form->Level3->trigger();
+        QCOMPARE(levelMarks(), QString("001"));
+        QCOMPARE(visibleTiles().size(), 36);
+        QCOMPARE(visibleTiles().first(), 27);
+        QCOMPARE(form->Command2[28]->geometry(), platform::twipsRect(90, 990, 900, 885));
+        QCOMPARE(form->Command2[28]->text() + form->Command2[29]->text(), QString("SpaceAnimals"));
+        form->Level2->trigger();
+        QCOMPARE(levelMarks(), QString("010"));
+        QCOMPARE(visibleTiles().first(), 9);
+        QCOMPARE(visibleTiles().size(), 18);
+        QTest::keyClicks(form->Text1, "guess");
+        form->Level2->trigger(); // the level already checked still starts a new game
+        QCOMPARE(form->Text1->text(), QString(""));
+    }
+
+    void missingDataFilesEndTheProgram() {
+        QFile::remove(path("a.puz"));
+        QFile::remove(path("b.puz"));
+        start();
+        QCOMPARE(services->messages.size(), 2);
+        QCOMPARE(services->messages[0].title, QString("Error"));
+        QVERIFY(services->messages[0].prompt.startsWith(
+            "There are no puz files in the current directory (" + QDir::currentPath() +
+            ").  The "
+            "program and all of it's data files should be in this directory."));
+        QCOMPARE(said(), QString("Shutting Down: This game can no longer continue."));
+        QCOMPARE(services->endRequests, 1);
+        QFile::remove(path("Animals.trv"));
+        QFile::remove(path("Space.trv"));
+        form->NewGame->trigger();
+        QVERIFY(services->messages[2].prompt.startsWith("There are no trv files"));
+        QCOMPARE(services->endRequests, 2);
+    }
+
+    void badFilesGetAMessageAndTheGameGoesOn() {
+        put(path("Empty.trv"), "");
+        put(path("a.puz"), "Cycle=1\r\n");
+        start();
+        QCOMPARE(form->Command2[1]->text(), QString("Empty"));
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(said().contains("a.puz"));
+        QCOMPARE(contentOf(path("a.puz")), QByteArray("Cycle=1\r\n"));
+        QTest::mouseClick(form->Command2[1], Qt::LeftButton);
+        QCOMPARE(said(), QString("Pelmora: The category file Empty.trv has no questions."));
+
+        // A category file removed since the new game leaves its place alone.
+        QFile::remove(path("Animals.trv"));
+        QTest::mouseClick(form->Command2[0], Qt::LeftButton);
+        QVERIFY(said().startsWith("Pelmora: The category file Animals.trv"));
+        QCOMPARE(form->module().PlaceHolder[1], 0);
+        QVERIFY(!settings().contains("Animals.trv"));
+
+        // A picture that cannot be read: an empty picture and a message naming it.
+        put(path("b.bmp"), "not a picture");
+        QFile::remove(path("a.puz"));
+        form->NewGame->trigger();
+        QVERIFY(form->Picture1->pixmap().isNull());
+        QVERIFY(said().contains("B.BMP"));
+        QCOMPARE(contentOf(path("b.puz")), QByteArray("Rocket\r\nB.BMP\r\nCycle=3\r\n"));
+    }
+
+    void aPuzzleThatCannotBeRewrittenIsPlayedAnyway() {
+        start();
+        const pid_t child = fork();
+        if (child == 0) {
+            // No file may grow beyond 8 bytes: every save fails, as on a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small{8, 8};
+            setrlimit(RLIMIT_FSIZE, &small);
+            form->NewGame->trigger();
+            const bool played = said().startsWith("Pelmora: The puzzle file b.puz could not") &&
+                                form->module().Solution == "Rocket" &&
+                                !form->Picture1->pixmap().isNull();
+            _exit(played ? 0 : 1);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(contentOf(path("b.puz")), QByteArray("Rocket\r\nB.BMP\r\nCycle=1\r\n"));
+    }
+
+    void settingsProblemsAreReportedAndPlayGoesOn() {
+        put(windows + "/pelmora.ini", "[Cycles]\r\nPuzzles=\r\n");
+        start();
+        QCOMPARE(said(), QString("Error: Error reading pelmora.ini"));
+        QCOMPARE(form->module().Solution, QString("Snow Man!")); // cycle 0 for this game
+        QDir(windows).removeRecursively();                       // and it is never created again
+        QCOMPARE(clickAndAnswer(0, 2), QString("Animals one?"));
+        QCOMPARE(said(), QString("Error: Error writing to pelmora.ini"));
+        QVERIFY(form->Command2[0]->isHidden());
+        QVERIFY(!QDir(windows).exists());
+
+        // Without windir the suite's own folder holds the file, never the working directory.
+        qunsetenv("windir");
+        qputenv("XDG_CONFIG_HOME", path("config").toLocal8Bit());
+        delete form;
+        start();
+        clickAndAnswer(0, 1);
+        QVERIFY(contentOf(path("config/quiblax/pelmora.ini")).contains("Animals.trv=1"));
+        QCOMPARE(QDir(dir->path()).entryList({"*.ini"}), QStringList());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void theCategoriesDialogSwitchesFiles() {
+        start();
+        QString lists;
+        whenShown<Form4>([&lists](Form4* categories) {
+            QListWidget* active = categories->List2;
+            lists = categories->windowTitle() + ": " + categories->List1->item(0)->text() + " / " +
+                    active->item(0)->text() + " " + active->item(1)->text();
+            QTest::mouseClick(active->viewport(), Qt::LeftButton, {},
+                              active->visualItemRect(active->item(0)).center());
+            QTest::mouseClick(categories->Command2, Qt::LeftButton);
+            QTest::mouseClick(categories->Command3, Qt::LeftButton);
+        });
+        form->Options->trigger();
+        QCOMPARE(lists, QString("Categories: History / Animals Space"));
+        QVERIFY(QFile::exists(path("Animals.trh")) && !QFile::exists(path("Animals.trv")));
+        QCOMPARE(form->Command2[0]->text(), QString("Space")); // a new game followed
+        QCOMPARE(form->module().Solution, QString("Rocket"));
+
+        // Cancel (Esc) changes nothing and starts no game.
+        whenShown<Form4>([](Form4* categories) {
+            categories->List1->setCurrentRow(0);
+            QTest::mouseClick(categories->Command1, Qt::LeftButton);
+            QTest::keyClick(categories, Qt::Key_Escape);
+        });
+        form->Options->trigger();
+        QVERIFY(QFile::exists(path("Animals.trh")));
+        QCOMPARE(form->module().Solution, QString("Rocket"));
+
+        // A switch whose new name is taken keeps both files and says so.
+        put(path("Space.trh"), "kept");
+        whenShown<Form4>([](Form4* categories) {
+            categories->List2->setCurrentRow(0);
+            QTest::mouseClick(categories->Command2, Qt::LeftButton);
+            QTest::mouseClick(categories->Command3, Qt::LeftButton);
+        });
+        form->Options->trigger();
+        QVERIFY(said().contains("Space.trv") && said().contains("Space.trh"));
+        QCOMPARE(services->messages.size(), 1); // once, though Space stands in both lists
+        QCOMPARE(contentOf(path("Space.trh")), QByteArray("kept"));
+        QCOMPARE(contentOf(path("Space.trv")), categoryFile("Space"));
+    }
+
+    void helpAndExit() {
+        put(path("Pelmora.hlp"), "# Pelmora\r\n");
+        start();
+        form->contents->trigger();
+        QCOMPARE(services->started.size(), 1);
+        QCOMPARE(services->started[0].second,
+                 QStringList({"Pelmora.hlp", "--window", "maximized"}));
+        form->Closeit->trigger();
+        QCOMPARE(services->endRequests, 1);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
