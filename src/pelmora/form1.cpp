@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "categories.h"
+#include "editor/puzzleeditor.h"
 #include "form2.h"
 #include "form4.h"
 #include "guess.h"
@@ -291,8 +292,7 @@ void Form1::Options_Click() {
 }
 
 void Form1::CreatePuzzle_Click() {
-    platform::msgBox("The puzzle editor is not part of this version of Pelmora yet.",
-                     platform::Buttons::Ok, platform::Icon::Information);
+    showPuzzleEditor(this);
 }
 
 void Form1::Closeit_Click() {

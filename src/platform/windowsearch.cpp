@@ -18,6 +18,17 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     return result;
 }
 
+// A window may close between two requests about it: its error is taken with the reply and
+// dropped, rather than left for the program's own event queue.
+template <typename Reply, typename Cookie>
+Reply* replyOrNull(Reply* (*fetch)(xcb_connection_t*, Cookie, xcb_generic_error_t**),
+                   xcb_connection_t* connection, Cookie cookie) {
+    xcb_generic_error_t* error = nullptr;
+    Reply* reply = fetch(connection, cookie, &error);
+    std::free(error);
+    return reply;
+}
+
 struct Atoms {
     xcb_atom_t netName;
     xcb_atom_t utf8;
@@ -52,8 +63,8 @@ bool searchLevel(xcb_connection_t* connection, const std::vector<xcb_window_t>& 
     std::vector<xcb_window_t> children;
     for (size_t i = 0; i < windows.size(); ++i) {
         xcb_get_property_reply_t* netName =
-            xcb_get_property_reply(connection, netNames[i], nullptr);
-        xcb_get_property_reply_t* name = xcb_get_property_reply(connection, names[i], nullptr);
+            replyOrNull(xcb_get_property_reply, connection, netNames[i]);
+        xcb_get_property_reply_t* name = replyOrNull(xcb_get_property_reply, connection, names[i]);
         std::optional<QString> shown = titleIn(netName, atoms.utf8);
         if (!shown)
             shown = titleIn(name, atoms.utf8);
@@ -62,7 +73,7 @@ bool searchLevel(xcb_connection_t* connection, const std::vector<xcb_window_t>& 
         std::free(name);
         if (depth > 1) {
             if (xcb_query_tree_reply_t* tree =
-                    xcb_query_tree_reply(connection, trees[i], nullptr)) {
+                    replyOrNull(xcb_query_tree_reply, connection, trees[i])) {
                 const xcb_window_t* below = xcb_query_tree_children(tree);
                 children.insert(children.end(), below,
                                 below + xcb_query_tree_children_length(tree));

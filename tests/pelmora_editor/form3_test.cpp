@@ -1,6 +1,9 @@
 #include "editorfixture.h"
+#include "pelmora/editor/puzzleeditor.h"
 #include "platform/twips.h"
 #include "shared/files.h"
+
+#include <QTimer>
 
 using pelmora::editor::Form3;
 using platform::Answer;
@@ -159,4 +162,21 @@ TEST_F(EditorFixture, ASaveThatCannotWriteSaysSoAndLeavesBothFilesAsTheyWere) {
                                                "as they were.");
     EXPECT_EQ(shared::readFile(dir.filePath("cat.bmp"), 100, nullptr), QByteArray("old picture"));
     EXPECT_EQ(shared::readFile(dir.filePath("dog.puz"), 100, nullptr), QByteArray("Old\r\n"));
+}
+
+TEST_F(EditorFixture, TheMenuEntryOpensAFreshEditorModallyAndReturnsWhenItCloses) {
+    QWidget game;
+    game.setWindowIcon(QIcon(QPixmap::fromImage(filled(Qt::red))));
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(editor);
+        caption = editor->windowTitle();
+        modal = editor->isModal() && !editor->windowIcon().isNull();
+        click(editor->Command2);
+    });
+    pelmora::showPuzzleEditor(&game);
+    EXPECT_EQ(caption, "Puzzle Editor - Untitled");
+    EXPECT_TRUE(modal);
 }
