@@ -26,6 +26,14 @@ std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem
     return shared::readTextLines(path, shared::limit::SmallFile, problem);
 }
 
+QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle) {
+    shared::TextFileWriter writer;
+    writer.writeTextLine(solution);
+    writer.writeTextLine(picturePath);
+    writer.writeTextLine("Cycle=" + QString::number(cycle));
+    return writer.content();
+}
+
 bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,
                      qint64 cycle, QString* problem) {
     if (!shared::isStorableText(solution) || !shared::isStorableText(picturePath)) {
@@ -33,11 +41,7 @@ bool writePuzzleFile(const QString& path, const QString& solution, const QString
             *problem = "It holds characters that cannot be stored.";
         return false;
     }
-    shared::TextFileWriter writer;
-    writer.writeTextLine(solution);
-    writer.writeTextLine(picturePath);
-    writer.writeTextLine("Cycle=" + QString::number(cycle));
-    return writer.save(path, problem);
+    return shared::saveFile(path, puzzleFileBytes(solution, picturePath, cycle), problem);
 }
 
 } // namespace pelmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +20,9 @@ std::optional<qint64> cycleNumberOf(const QString& line);
 
 // Every line of a puzzle file, or nullopt with the reason when it cannot be read.
 std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem);
+
+// The bytes of a puzzle file: its three lines, "Cycle=" followed by cycle without blanks.
+QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle);
 
 // Writes a puzzle file whole as its three lines, "Cycle=" followed by cycle without blanks.
 bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,

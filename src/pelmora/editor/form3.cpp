@@ -1,5 +1,6 @@
 #include "form3.h"
 #include "paintwait.h"
+#include "pelmora/puzzlefile.h"
 #include "platform/filenames.h"
 #include "platform/fonts.h"
 #include "platform/helplaunch.h"
@@ -7,7 +8,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
-#include "puzzlefile.h"
+#include "puzzlenames.h"
 #include "shared/bitmapfile.h"
 #include "shared/files.h"
 #include "shared/numbertext.h"
@@ -173,7 +174,7 @@ bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, Q
         return false;
     if (!shared::saveBitmap(picturePath, picture_, problem))
         return false;
-    if (shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath), problem))
+    if (shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
         return true;
     if (pictureExisted)
         shared::saveFile(pictureOnDisk, *oldPicture, nullptr);

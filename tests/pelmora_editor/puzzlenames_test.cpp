@@ -1,4 +1,4 @@
-#include "pelmora/editor/puzzlefile.h"
+#include "pelmora/editor/puzzlenames.h"
 
 #include <gtest/gtest.h>
 

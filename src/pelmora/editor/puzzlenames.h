@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-// The editor's rules for puzzle files, free of any window.
+// The editor's rules for puzzle names and what it reads back, free of any window.
 namespace pelmora::editor {
 
 // Whether the editor takes a full path as a puzzle name: exactly three characters follow the
@@ -13,9 +13,6 @@ bool isAcceptedPuzzleName(const QString& path);
 
 // The picture beside a puzzle: the three characters after the path's first "." become "bmp".
 QString picturePathFor(const QString& puzzlePath);
-
-// The puzzle file the editor writes: the solution as typed, the picture path, "Cycle=1".
-QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath);
 
 struct PuzzleHead {
     QString solution;
