@@ -94,21 +94,6 @@ std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
 
 } // namespace
 
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    // A click is the left button pressed and let go on the letter, as everywhere else.
-    pressed_ = event->button() == Qt::LeftButton ? event->button() : Qt::NoButton;
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    const bool click = pressed_ != Qt::NoButton && event->button() == pressed_ &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = Qt::NoButton;
-    if (click)
-        emit clicked();
-}
-
 Form1::Form1() : about_(shared::AboutGame::Hangman, QPixmap(Icon), this) {
     setObjectName("Form1");
     setWindowTitle("Hangman");
@@ -149,10 +134,11 @@ void Form1::buildControls() {
 
     for (int i = 0; i < LetterCount; ++i) {
         const int row = i / 10;
-        alpha[i] = makeLetterBox<ClickLabel>(client_, QString("alpha%1").arg(i),
-                                             {AlphaLefts[row][i % 10], AlphaTops[row], 285, 285});
+        alpha[i] = makeLetterBox<platform::ClickLabel>(
+            client_, QString("alpha%1").arg(i),
+            {AlphaLefts[row][i % 10], AlphaTops[row], 285, 285});
         alpha[i]->setText(QString(QChar(65 + i)));
-        connect(alpha[i], &ClickLabel::clicked, this, [this, i] { alpha_Click(i); });
+        connect(alpha[i], &platform::ClickLabel::clicked, this, [this, i] { alpha_Click(i); });
     }
     for (int i = 0; i < AnswerSlots; ++i) {
         answer[i] =
@@ -246,7 +232,7 @@ void Form1::NewGame1_Click() {
     for (QLabel* part : parts())
         part->hide();
     HANGMAN1_.LetterUsed.fill(0);
-    for (ClickLabel* letter : alpha)
+    for (platform::ClickLabel* letter : alpha)
         platform::setBackground(letter, WindowColour);
 
     bool optionsRun = false;

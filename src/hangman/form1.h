@@ -1,6 +1,7 @@
 #pragma once
 
 #include "guessing.h"
+#include "platform/clicklabel.h"
 #include "platform/commondialog.h"
 #include "settingsfile.h"
 #include "shared/aboutbox.h"
@@ -17,23 +18,6 @@ namespace hangman {
 
 class Form3;
 class Form4;
-
-// A label that reports a click, as the alphabet's letters do: the left or right button pressed
-// and let go on it.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-  public:
-    using QLabel::QLabel;
-  signals:
-    void clicked();
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    Qt::MouseButton pressed_ = Qt::NoButton;
-};
 
 // The Hangman window: the gallows with its figure, the alphabet, the answer slots, the clue
 // and the menus.
@@ -67,7 +51,7 @@ class Form1 : public QMainWindow {
     QLabel* lfoot;
     QLabel* rfoot;
     QLabel* Face1;
-    std::array<ClickLabel*, LetterCount> alpha{};
+    std::array<platform::ClickLabel*, LetterCount> alpha{};
     std::array<QLabel*, AnswerSlots> answer{};
     QLabel* title;
     QLabel* Label1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/clicklabel.h"
+
 #include <QLabel>
 #include <QPixmap>
 
@@ -11,20 +13,9 @@ inline constexpr unsigned Magenta = 0x00FF00FF;
 QPixmap piecePicture(int index);
 
 // A picture box without a border that tells when it is clicked: pressed and let go on it.
-class PictureBox : public QLabel {
-    Q_OBJECT
+class PictureBox : public platform::ClickLabel {
   public:
     explicit PictureBox(QWidget* parent);
-
-  signals:
-    void clicked();
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    bool pressed_ = false;
 };
 
 } // namespace kavrinth
