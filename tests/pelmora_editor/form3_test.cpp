@@ -46,9 +46,59 @@ Icon iconFor(const QString& prompt) {
 TEST_F(EditorFixture, OpensEmptyAndUntitledWithTheBlankPicture) {
     EXPECT_EQ(form->windowTitle(), "Puzzle Editor - Untitled");
     EXPECT_EQ(form->size(), platform::twipsSize(5625, 6390));
-    EXPECT_EQ(form->Picture1->geometry(), platform::twipsRect(120, 75, 5385, 5300));
     EXPECT_EQ(form->EditState, Form3::Clean);
     EXPECT_EQ(form->picture(), picture("empty.bmp"));
+    const struct {
+        QWidget* control;
+        QRect twips;
+        QString text;
+    } controls[] = {
+        {form->Picture1, {120, 75, 5385, 5300}, ""},
+        {form->Label1, {165, 5490, 990, 375}, "Solution"},
+        {form->Text1, {1275, 5460, 4215, 345}, ""},
+        {form->Command5, {60, 5955, 1020, 300}, "Clea&r"},
+        {form->Command3, {1170, 5955, 1020, 300}, "&Load"},
+        {form->Command4, {2265, 5955, 885, 300}, "&P Brush"},
+        {form->Command1, {3240, 5955, 1035, 300}, "&Save"},
+        {form->Command2, {4365, 5955, 1035, 300}, "&Close"},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.control->objectName().toStdString());
+        const QRect& t = c.twips;
+        EXPECT_EQ(c.control->geometry(), platform::twipsRect(t.x(), t.y(), t.width(), t.height()));
+        QString text;
+        if (auto* button = qobject_cast<QPushButton*>(c.control))
+            text = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(c.control))
+            text = label->text();
+        EXPECT_EQ(text, c.text);
+    }
+    // Tab goes from the solution to Save, Close, Load, P Brush and Clear.
+    QWidget* order[] = {form->Text1,    form->Command1, form->Command2,
+                        form->Command3, form->Command4, form->Command5};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
+}
+
+TEST_F(EditorFixture, BothDialogsAskForAPuzzleNameTheSameWay) {
+    type("Cat");
+    services.fileAnswers = {std::nullopt, std::nullopt};
+    click(form->Command1);
+    click(form->Command3);
+    ASSERT_EQ(services.fileDialogs.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const platform::FileDialogRequest& asked = services.fileDialogs[i];
+        EXPECT_EQ(asked.save, i == 0);
+        EXPECT_EQ(asked.title, i == 0 ? "Save Puzzle" : "Load Puzzle for Editing");
+        EXPECT_EQ(asked.nameFilters, QStringList{"*.PUZ"});
+        EXPECT_EQ(asked.selectedFilter, 0);
+        EXPECT_EQ(asked.defaultSuffix, "PUZ");
+        EXPECT_EQ(asked.fileName, "*.PUZ");
+    }
+    EXPECT_EQ(form->CMDialog1.Filter, "Puzzle (*.PUZ)");
+    EXPECT_EQ(form->CMDialog1.FilterIndex, 1);
+    EXPECT_TRUE(form->CMDialog1.CancelError);
+    EXPECT_TRUE(form->CMDialog1.FileName.isEmpty());
 }
 
 TEST_F(EditorFixture, EditStateFollowsEveryButtonAndAnswer) {
@@ -118,6 +168,10 @@ TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
     EXPECT_EQ(shared::readFile(dir.filePath("cat.PUZ"), 1000, nullptr),
               QByteArray(" A cat \r\n" + picturePath.toLatin1() + "\r\nCycle=1\r\n"));
     EXPECT_EQ(picture(picturePath), form->picture());
+    const QByteArray bitmap = shared::readFile(picturePath, 1 << 20, nullptr).value_or("");
+    ASSERT_GT(bitmap.size(), 30);
+    EXPECT_EQ(bitmap.left(2), "BM");
+    EXPECT_EQ(bitmap.at(28), 24); // bits a pixel
     EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("cat.PUZ"));
 
     shared::saveBitmap(dir.filePath("dog.bmp"), filled(Qt::red), nullptr);

@@ -104,8 +104,12 @@ TEST_F(HandOverFixture, AnEditorClosedWhilePaintRunsStopsWaitingAndIsNotWrittenI
     click(form->Command4);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(services.messages.last().title, "Close during edit?");
-    EXPECT_EQ(form->picture(), picture("Waiting.bmp"));
+    // Paint then saves and ends: the closed editor is still not written into.
     write(dir.filePath("gate"), "");
+    for (int i = 0; i < 60 && picture("PelmTemp.bmp") != filled(Qt::blue); ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(picture("PelmTemp.bmp"), filled(Qt::blue));
+    EXPECT_EQ(form->picture(), picture("Waiting.bmp"));
 }
 
 TEST_F(HandOverFixture, OurPaintProgramSaysWhenItsWindowIsShown) {
