@@ -3,6 +3,7 @@
 // exist yet starts as a blank picture and is created by Save.
 #include "paintwindow.h"
 #include "platform/filenames.h"
+#include "platform/windowoption.h"
 #include "shared/bitmapfile.h"
 #include "shared/eventloop.h"
 
@@ -14,12 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Paint");
     QStringList arguments = QApplication::arguments().mid(1);
-    QString windowStyle = "normal";
-    const qsizetype windowAt = arguments.indexOf("--window");
-    if (windowAt >= 0) {
-        windowStyle = arguments.value(windowAt + 1, windowStyle);
-        arguments.remove(windowAt, std::min<qsizetype>(2, arguments.size() - windowAt));
-    }
+    const QString windowStyle = platform::takeWindowOption(arguments);
     const QString path = arguments.value(0, "untitled.bmp");
     QImage picture(359, 353, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -34,12 +30,6 @@ int main(int argc, char* argv[]) {
         picture = *read;
     }
     paint::PaintWindow window(path, picture);
-    if (windowStyle == "maximized")
-        window.showMaximized();
-    else if (windowStyle == "minimized")
-        window.showMinimized();
-    else if (windowStyle != "hidden")
-        window.show();
-    window.activateWindow();
+    platform::showInStyle(window, windowStyle);
     return shared::runEventLoop(app);
 }
