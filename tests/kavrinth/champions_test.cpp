@@ -2,6 +2,8 @@
 #include "kavrinth/champions.h"
 #include "shared/files.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,11 +21,6 @@ Champions withScores(std::initializer_list<qint64> scores) {
         ++i;
     }
     return list;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 } // namespace
@@ -85,14 +82,14 @@ TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
     ASSERT_EQ(recordChampion(path, "ABC", 120, &problem), Recorded::Saved);
     Champions expected = defaultChampions();
     expected[0] = {"ABC", 120};
-    EXPECT_EQ(fileBytes(path), championsBytes(expected));
+    EXPECT_EQ(contentOf(path), championsBytes(expected));
     EXPECT_EQ(loadChampions(path).state, FileState::Read);
 
     // A list that cannot be read stays as it is.
     const QByteArray cut = championsBytes(expected).left(30);
     ASSERT_TRUE(shared::saveFile(path, cut, &problem));
     EXPECT_EQ(recordChampion(path, "XYZ", 500, &problem), Recorded::NotAvailable);
-    EXPECT_EQ(fileBytes(path), cut);
+    EXPECT_EQ(contentOf(path), cut);
     EXPECT_EQ(loadChampions(path).state, FileState::Malformed);
 
     const QString folder = dir.filePath("folder.hal");
@@ -112,5 +109,5 @@ TEST(RecordChampion, AFullDiskKeepsTheOldList) {
         return int(recordChampion(path, "ABC", 120, &why));
     });
     EXPECT_EQ(result, int(Recorded::NotSaved));
-    EXPECT_EQ(fileBytes(path), championsBytes(defaultChampions()));
+    EXPECT_EQ(contentOf(path), championsBytes(defaultChampions()));
 }

@@ -7,6 +7,7 @@
 #include "platform/dragcontroller.h"
 #include "platform/twips.h"
 #include "scriptedservices.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,10 +47,6 @@ class KavrinthTest : public QObject {
         release(to);
     }
     QImage shown(int hole) { return form->peg[hole]->pixmap().toImage(); }
-    static QByteArray bytesOf(const QString& name) {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // Runs the step as soon as a modal window is up, from inside its event loop.
     static void whenModal(std::function<void(QWidget*)> step) {
         auto* timer = new QTimer;
@@ -100,7 +97,7 @@ class KavrinthTest : public QObject {
         QCOMPARE(form->peg[22]->geometry(), platform::twipsRect(705, 3495, 540, 525));
         QCOMPARE(form->YourScore->text(), QString("Score: 0"));
         QCOMPARE(form->YourTime->text(), QString("Time: 0"));
-        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
+        QCOMPARE(contentOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
         QCOMPARE(shown(3), piecePicture(11).toImage());
         QStringList captions;
         for (QAction* item : form->menuBar()->actions().first()->menu()->actions())
@@ -187,7 +184,7 @@ class KavrinthTest : public QObject {
         QVERIFY(!form->winnerWindow()->isVisible());
         Champions expected = defaultChampions();
         expected[0] = {"ABC", 350};
-        QCOMPARE(bytesOf("kavrinth.hal"), championsBytes(expected));
+        QCOMPARE(contentOf("kavrinth.hal"), championsBytes(expected));
         QCOMPARE(form->game().Score, qint16(0));
         QCOMPARE(form->YourScore->text(), QString("Score:  350"));
 
@@ -217,7 +214,7 @@ class KavrinthTest : public QObject {
                  QStringList({"Game is over.  You have  1 piece left.\rScore:  -50"}));
         QCOMPARE(form->YourScore->text(), QString("Score: -50"));
         QVERIFY(!form->winnerWindow());
-        QCOMPARE(bytesOf("kavrinth.hal"), QByteArray("AAA\r\n 0 \r\n").repeated(10));
+        QCOMPARE(contentOf("kavrinth.hal"), QByteArray("AAA\r\n 0 \r\n").repeated(10));
     }
 
     void anUnreadableChampionsFileIsLeftAlone() {
@@ -253,13 +250,13 @@ class KavrinthTest : public QObject {
             QTest::mouseClick(picker->piecepic[5], Qt::LeftButton);
         });
         form->Changpiece->trigger();
-        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
+        QCOMPARE(contentOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
         QCOMPARE(shown(1), piecePicture(5).toImage());
         QCOMPARE(form->YourScore->text(), QString("Score: 0"));
 
         whenModal([](QWidget* modal) { modal->close(); });
         form->Changpiece->trigger();
-        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
+        QCOMPARE(contentOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE= 5\r\n"));
         QCOMPARE(shown(1), piecePicture(5).toImage());
         QCOMPARE(form->game().Board[1], Piece);
     }
@@ -276,7 +273,7 @@ class KavrinthTest : public QObject {
         }
         QCOMPARE(services->prompts().size(), 1);
         QVERIFY(services->prompts().last().startsWith("The chosen piece cannot be kept"));
-        QCOMPARE(bytesOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
+        QCOMPARE(contentOf("kavrinth.ini"), QByteArray("[PIECE]\r\nPIECE=11\r\n"));
         QCOMPARE(shown(1), piecePicture(11).toImage());
         QTest::mouseClick(form->peg[1], Qt::LeftButton);
         QCOMPARE(form->YourScore->text(), QString("Score: 25"));

@@ -1,9 +1,10 @@
+#include "filesizelimit.h"
 #include "pelmora/form1.h"
 #include "pelmora/form2.h"
 #include "pelmora/form4.h"
 #include "platform/twips.h"
-#include "filesizelimit.h"
 #include "scriptedservices.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,14 +31,7 @@ QByteArray categoryFile(const QString& name) {
 }
 
 void put(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    QVERIFY(write(path, content));
 }
 
 // Runs an action on the modal dialog of type T once it is up.

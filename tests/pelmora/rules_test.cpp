@@ -6,6 +6,8 @@
 #include "pelmora/rotation.h"
 #include "pelmora/settings.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,14 +18,7 @@ using namespace pelmora;
 namespace {
 
 void put(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    ASSERT_TRUE(write(path, content));
 }
 
 // Runs from a temporary folder, as the game runs from its data folder.

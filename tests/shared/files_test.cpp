@@ -1,6 +1,8 @@
 #include "filesizelimit.h"
 #include "shared/files.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,15 +15,8 @@ using namespace shared;
 
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(content), content.size());
+void put(const QString& path, const QByteArray& content) {
+    ASSERT_TRUE(write(path, content));
 }
 
 QStringList entriesOf(const QString& folder) {
@@ -58,7 +53,7 @@ QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_
 
 TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
     QTemporaryDir dir;
-    write(dir.filePath("game.squ"), QByteArray(100, 'x'));
+    put(dir.filePath("game.squ"), QByteArray(100, 'x'));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.squ")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.squ")));
     QDir(dir.path()).mkdir("folder.squ");
@@ -104,7 +99,7 @@ TEST(SaveFile, AWriteThatFailsPartWayKeepsTheOldFileByteForByte) {
     for (rlim_t sizeLimit : {rlim_t(0), rlim_t(100), rlim_t(4096)}) {
         QTemporaryDir dir;
         const QString path = dir.filePath("game.squ");
-        write(path, old);
+        put(path, old);
         EXPECT_EQ(saveUnderSizeLimit(path, QByteArray(5000, 'n'), sizeLimit),
                   "The file would be larger than the system allows.")
             << sizeLimit;
@@ -114,7 +109,7 @@ TEST(SaveFile, AWriteThatFailsPartWayKeepsTheOldFileByteForByte) {
     // The same save within the limit replaces the file.
     QTemporaryDir dir;
     const QString path = dir.filePath("game.squ");
-    write(path, old);
+    put(path, old);
     EXPECT_EQ(saveUnderSizeLimit(path, "new", 4096), "saved");
     EXPECT_EQ(contentOf(path), "new");
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"game.squ"});
@@ -124,7 +119,7 @@ TEST(SaveFile, RefusesWhatIsNoFileAndKeepsLinksPointingAtTheirFile) {
     QTemporaryDir dir;
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
     QDir(dir.path()).mkdir("folder");
-    write(dir.filePath("real.squ"), "old");
+    put(dir.filePath("real.squ"), "old");
     ::chmod(QFile::encodeName(dir.filePath("real.squ")).constData(), 0640);
     ASSERT_TRUE(QFile::link(dir.filePath("real.squ"), dir.filePath("link.squ")));
     const struct {
