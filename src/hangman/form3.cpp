@@ -178,15 +178,14 @@ bool Form3::isComplete(int i) const {
 }
 
 void Form3::Command1_Click() {
-    if (isComplete(EntryCur)) {
-        ++EntryCur;
-        if (EntryCur == MaxNewEntries + 1) {
-            oops("100 is the maximum number of entries.");
-            EntryCur = MaxNewEntries;
-        }
-    } else {
+    // A loaded set may hold more than 100 entries: the button steps through them all, but
+    // makes a new entry only up to the 100th.
+    if (!isComplete(EntryCur))
         oops("You can't make a new entry until you have filled in this one.");
-    }
+    else if (EntryCur < EntryCount || EntryCur < MaxNewEntries)
+        ++EntryCur;
+    else
+        oops("100 is the maximum number of entries.");
     ShowEntry(EntryCur);
 }
 

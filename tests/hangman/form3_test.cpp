@@ -81,6 +81,22 @@ class Form3Test : public QObject {
         }
         QCOMPARE(services->prompts(), QStringList({"100 is the maximum number of entries."}));
         QCOMPARE(entryLine(), QString("Entry  100 of  100"));
+        // A loaded set may hold more: the button steps through it but adds nothing past it.
+        for (const int count : {150, 256}) {
+            QByteArray set = "Many\r\n " + QByteArray::number(count) + ", 0\r\n";
+            for (int i = 1; i <= count; ++i)
+                set += "c" + QByteArray::number(i) + ", a\r\n";
+            QVERIFY(write(file("many.hng"), set));
+            services->fileAnswers = {file("many.hng")};
+            click(editor->Command5);
+            for (int i = 1; i < count; ++i)
+                click(count == 150 ? editor->Command1 : editor->Command3);
+            QCOMPARE(editor->WhatClue->text(), QString("c%1").arg(count));
+            click(editor->Command1);
+            QCOMPARE(entryLine(), QString("Entry  %1 of  %1").arg(count));
+            QCOMPARE(editor->WhatClue->text(), QString("c%1").arg(count));
+        }
+        QCOMPARE(services->prompts().size(), 3);
     }
 
     void commasAndUnstorableCharactersLeaveTheClueWithAMessageEach() {
