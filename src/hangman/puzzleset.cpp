@@ -1,22 +1,14 @@
 #include "puzzleset.h"
-#include "platform/runtimeerror.h"
 #include "shared/numbertext.h"
 #include "shared/textfile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace hangman {
 
 namespace {
-
-// The items of one line, as the text-file item rules read them.
-QStringList lineItems(const QString& line) {
-    shared::TextFileReader reader(line.toLatin1() + "\r\n");
-    QStringList items;
-    while (!reader.atEnd())
-        items << reader.readItem();
-    return items;
-}
 
 bool needsQuotes(const QString& item) {
     return item.contains(',') || shared::trimBlanks(item).startsWith('"');
@@ -32,66 +24,72 @@ QString storedItem(const QString& item) {
     return needsQuotes(item) || blanks ? '"' + item + '"' : item;
 }
 
-// A double quote left open runs past the line end: the line is damaged.
-bool hasOpenQuote(const QStringList& items) {
-    for (const QString& item : items)
-        if (item.contains('\r') || item.contains('\n'))
-            return true;
-    return false;
-}
-
-// A whole number item, or -1 when the item is none.
-qint64 wholeNumber(const QString& item) {
+// A whole number of at least `least`, or nullopt when the item is none.
+std::optional<double> wholeNumber(const QString& item, double least) {
     if (!shared::isNumberItem(item))
-        return -1;
+        return std::nullopt;
     const double value = shared::textToNumber(item);
-    if (!(value >= 0 && value <= 1e9) || value != std::floor(value))
-        return -1;
-    return qint64(value);
+    if (!(value >= least) || value != std::floor(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
 
 std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
-    const QStringList lines = shared::TextFileReader(content).readLines();
-    if (lines.isEmpty())
+    // The items one after another, wherever the commas and line ends put them.
+    shared::TextFileReader reader(content);
+    bool openQuote = false;
+    const auto next = [&]() -> std::optional<QString> {
+        if (reader.atEnd())
+            return std::nullopt;
+        QString item = reader.readItem();
+        // A double quote left open runs past the line end: damage, never a text to play.
+        openQuote = openQuote || item.contains('\r') || item.contains('\n');
+        return item;
+    };
+    const std::optional<QString> title = next();
+    if (!title)
         return QString("The file is empty.");
+    if (openQuote)
+        return QString("A double quote in the title is not closed.");
     PuzzleSet set;
-    const QStringList title = lineItems(lines[0]);
-    if (hasOpenQuote(title))
-        return QString("A double quote on line 1 is not closed.");
-    if (title.size() != 1)
-        return QString("The title on line 1 holds a comma.");
-    set.title = title[0];
-    if (lines.size() < 2)
-        return QString("Line 2, with the number of puzzles, is missing.");
-    const QStringList counts = lineItems(lines[1]);
-    if (counts.size() != 2)
-        return QString("Line 2 should hold two numbers: the number of puzzles and the last "
-                       "one played.");
-    const qint64 count = wholeNumber(counts[0]);
-    if (count < 1)
-        return QString("The number of puzzles on line 2 is not a whole number of 1 or more.");
-    const qint64 position = wholeNumber(counts[1]);
-    if (position < 0)
-        return QString("The last puzzle played, on line 2, is not a whole number of 0 or more.");
-    if (lines.size() - 2 < count)
-        return QString("It should hold %1 puzzles but holds only %2.")
-            .arg(count)
-            .arg(lines.size() - 2);
-    set.position = int(position);
-    for (int i = 0; i < count; ++i) {
-        const QStringList items = lineItems(lines[i + 2]);
-        if (hasOpenQuote(items))
-            return QString("A double quote on line %1 is not closed.").arg(i + 3);
-        if (items.size() != 2)
-            return QString("Line %1 should hold a clue, a comma and an answer.").arg(i + 3);
-        if (items[1].size() > MaxAnswerLength)
-            return QString("The answer on line %1 is longer than %2 characters.")
-                .arg(i + 3)
+    set.title = *title;
+    // A whole number of at least `least`, or nullopt after noting why it is none.
+    QString problem;
+    const auto number = [&](const QString& what, int least) -> std::optional<double> {
+        const std::optional<QString> item = next();
+        const std::optional<double> value = item ? wholeNumber(*item, least) : std::nullopt;
+        if (!value)
+            problem = item ? QString("%1 is not a whole number of %2 or more.").arg(what).arg(least)
+                           : what + " is missing.";
+        return value;
+    };
+    const std::optional<double> count = number("The number of puzzles, after the title,", 1);
+    if (!count)
+        return problem;
+    const std::optional<double> position =
+        number("The last puzzle played, after the number of puzzles,", 0);
+    if (!position)
+        return problem;
+    while (set.puzzles.size() < *count) {
+        const qsizetype n = set.puzzles.size() + 1;
+        const std::optional<QString> clue = next();
+        const std::optional<QString> answer = clue ? next() : std::nullopt;
+        if (openQuote)
+            return QString("A double quote in puzzle %1 is not closed.").arg(n);
+        if (!answer)
+            return QString("It should hold %1 puzzles but holds only %2.")
+                .arg(shared::decimalNumberText(*count).trimmed())
+                .arg(n - 1);
+        if (answer->size() > MaxAnswerLength)
+            return QString("The answer of puzzle %1 is longer than %2 characters.")
+                .arg(n)
                 .arg(MaxAnswerLength);
-        set.puzzles.append({items[0], items[1]});
+        set.puzzles.append({*clue, *answer});
     }
+    // A position past the last puzzle counts as the last, so the next game wraps to the first.
+    set.position = int(std::min(*position, double(set.puzzles.size())));
     return set;
 }
 

@@ -25,7 +25,8 @@ struct PuzzleSet {
     bool operator==(const PuzzleSet&) const = default;
 };
 
-// The whole set, checked line by line, or the reason it cannot be played.
+// The set read item by item (an item ends at a comma or a line end), or the reason it
+// cannot be played.
 std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content);
 
 // The position of the next puzzle: one on, back to 1 past the last.

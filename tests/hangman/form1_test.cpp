@@ -163,8 +163,8 @@ class Form1Test : public QObject {
         start();
         QCOMPARE(
             services->prompts()[0],
-            QString("Error In Puzzle File.\nCAPITALS.HNG\nLine 4 should hold a clue, a comma and "
-                    "an answer."));
+            QString(
+                "Error In Puzzle File.\nCAPITALS.HNG\nIt should hold 3 puzzles but holds only 2."));
         QCOMPARE(services->fileDialogs.size(), 1);
         QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->endRequests, 1);

@@ -152,7 +152,7 @@ class Form3Test : public QObject {
     void loadReadsASetAndABadOneLeavesTheEditorAsItWas() {
         fill("Kept", "Entry");
         QVERIFY(write(file("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n"));
-        QVERIFY(write(file("good.hng"), "Good\r\n 2,  1\r\nFrance, Paris\r\nPeru, Lima\r\n"));
+        QVERIFY(write(file("good.hng"), "Good\r\n 2\r\n 1\r\nFrance\r\nParis\r\nPeru, Lima\r\n"));
         services->fileAnswers = {file("bad.hng"), file("good.hng")};
         click(editor->Command5);
         QVERIFY(services->prompts()[0].contains("cannot be loaded"));

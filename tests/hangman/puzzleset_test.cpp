@@ -28,6 +28,11 @@ TEST(PuzzleSetFile, TheEditorsFormReadsAndTheGameRewritesItWithTwoBlanks) {
     EXPECT_EQ(gameContent(set),
               "Capitals\r\n 3,  1\r\nFrance, Paris\r\nUSA, New York\r\nPeru, Lima\r\n");
     EXPECT_EQ(parsed(gameContent(set)), set);
+    // Items are read wherever the commas and line ends put them.
+    PuzzleSet split = parsed("Split\r\n 2\r\n 0\r\nFrance\r\nParis\r\nPeru\r\nLima\r\n");
+    EXPECT_EQ(split.puzzles[0], (Puzzle{"France", "Paris"}));
+    split.position = nextPosition(split.position, 2);
+    EXPECT_EQ(gameContent(split), "Split\r\n 2,  1\r\nFrance, Paris\r\nPeru, Lima\r\n");
 }
 
 TEST(PuzzleSetFile, TheEditorWritesPositionZeroWithOneBlank) {
@@ -44,6 +49,14 @@ TEST(PuzzleSetFile, ThePositionMovesOnAndWrapsPastTheLast) {
                  {3, 3, 1},  {40, 3, 1}, {0, 1, 1}};
     for (const auto& c : cases)
         EXPECT_EQ(nextPosition(c.position, c.count), c.next) << c.position << " of " << c.count;
+    // However far past the last puzzle a stored position is, it wraps to the first.
+    const std::pair<const char*, int> stored[] = {
+        {" 2", 3}, {" 3", 1}, {" 4000000000", 1}, {" 1E+30", 1}};
+    for (const auto& [position, next] : stored) {
+        const PuzzleSet set =
+            parsed(QByteArray("T\r\n 3,") + position + "\r\nA, B\r\nC, D\r\nE, F\r\n");
+        EXPECT_EQ(nextPosition(set.position, 3), next) << position;
+    }
 }
 
 TEST(PuzzleSetFile, AnItemHoldingACommaIsWrittenInQuotesAndReadsBackTheSame) {
@@ -74,20 +87,22 @@ TEST(PuzzleSetFile, UnplayableSetsNameTheirProblem) {
         const char* problem;
     } cases[] = {
         {"empty", "", "empty"},
-        {"title only", "T\r\n", "Line 2"},
+        {"title only", "T\r\n", "number of puzzles, after the title, is missing"},
         {"count not a number", "T\r\n x, 0\r\nA, B\r\n", "number of puzzles"},
         {"count 0", "T\r\n 0, 0\r\n", "number of puzzles"},
         {"count not whole", "T\r\n 1.5, 0\r\nA, B\r\nC, D\r\n", "number of puzzles"},
-        {"line 2 one number", "T\r\n 1\r\n 0\r\nA, B\r\n", "two numbers"},
+        {"no position", "T\r\n 1\r\n",
+         "last puzzle played, after the number of puzzles, is missing"},
         {"position below 0", "T\r\n 1, -1\r\nA, B\r\n", "last puzzle played"},
         {"position text", "T\r\n 1, x\r\nA, B\r\n", "last puzzle played"},
         {"fewer lines", "T\r\n 3, 0\r\nA, B\r\nC, D\r\n", "3 puzzles but holds only 2"},
-        {"no comma", "T\r\n 2, 0\r\nA, B\r\nC D\r\n", "Line 4"},
-        {"three items", "T\r\n 1, 0\r\nA, B, C\r\n", "Line 3"},
-        {"blank line", "T\r\n 1, 0\r\n\r\n", "Line 3"},
-        {"answer too long", "T\r\n 1, 0\r\nA, " + answer32 + "\r\n", "longer than 31"},
-        {"title with comma", "T, U\r\n 1, 0\r\nA, B\r\n", "title"},
-        {"open quote", "T\r\n 2, 0\r\nA, \"B\r\nC, D\r\n", "line 3 is not closed"},
+        {"count too large", "T\r\n 1E+20, 0\r\nA, B\r\n", "1E+20 puzzles but holds only 1"},
+        {"no comma", "T\r\n 2, 0\r\nA, B\r\nC D\r\n", "2 puzzles but holds only 1"},
+        {"blank line", "T\r\n 1, 0\r\n\r\n", "holds only 0"},
+        {"answer too long", "T\r\n 1, 0\r\nA, " + answer32 + "\r\n", "puzzle 1 is longer than 31"},
+        {"title with comma", "T, U\r\n 1, 0\r\nA, B\r\n", "number of puzzles"},
+        {"title open quote", "\"T\r\n 1, 0\r\nA, B\r\n", "title is not closed"},
+        {"open quote", "T\r\n 2, 0\r\nA, \"B\r\nC, D\r\n", "puzzle 1 is not closed"},
     };
     for (const auto& c : cases) {
         const auto read = parsePuzzleSet(c.content);
