@@ -244,6 +244,7 @@ void Form3::Command5_Click() {
     }
     const PuzzleSet& set = std::get<PuzzleSet>(read);
     WhatPuzzle->setText(set.title);
+    WhatPuzzle->home(false); // a long title shows from its start
     EntryCount = int(set.puzzles.size());
     for (int i = 1; i <= MaxEditorEntries; ++i) {
         const bool loaded = i <= EntryCount;

@@ -152,14 +152,21 @@ class Form3Test : public QObject {
     void loadReadsASetAndABadOneLeavesTheEditorAsItWas() {
         fill("Kept", "Entry");
         QVERIFY(write(file("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n"));
-        QVERIFY(write(file("good.hng"), "Good\r\n 2\r\n 1\r\nFrance\r\nParis\r\nPeru, Lima\r\n"));
+        QVERIFY(
+            write(file("good.hng"),
+                  "World Capitals of Every Land\r\n 2\r\n 1\r\nFrance\r\nParis\r\nPeru, Lima\r\n"));
         services->fileAnswers = {file("bad.hng"), file("good.hng")};
         click(editor->Command5);
         QVERIFY(services->prompts()[0].contains("cannot be loaded"));
         QCOMPARE(editor->WhatClue->text(), QString("Kept"));
         QCOMPARE(editor->WhatPuzzle->text(), QString("Untitled"));
         click(editor->Command5);
-        QCOMPARE(editor->WhatPuzzle->text(), QString("Good"));
+        QCOMPARE(editor->WhatPuzzle->text(), QString("World Capitals of Every Land"));
+        // Longer than its box, the title shows from its start.
+        editor->WhatPuzzle->grab();
+        QCOMPARE(editor->WhatPuzzle->cursorPosition(), 0);
+        const QRect cursor = editor->WhatPuzzle->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY(cursor.right() < editor->WhatPuzzle->width() / 4);
         QCOMPARE(entryLine(), QString("Entry  1 of  2"));
         QCOMPARE(editor->WhatClue->text(), QString("France"));
         click(editor->Command7);
