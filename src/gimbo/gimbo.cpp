@@ -1,6 +1,7 @@
 #include "gimbo.h"
 #include "hexfile.h"
 #include "platform/dragcontroller.h"
+#include "platform/filenames.h"
 #include "platform/fonts.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
@@ -291,7 +292,8 @@ bool Gimbo::event(QEvent* event) {
 
 void Gimbo::loadBackground() {
     // Without the picture the background stays white and the game goes on.
-    if (const std::optional<QImage> picture = shared::readPicture("hexms.bmp", nullptr)) {
+    if (const std::optional<QImage> picture =
+            shared::readPicture(platform::resolveFileName("hexms.bmp"), nullptr)) {
         background_ = *picture;
         showBackground();
     }

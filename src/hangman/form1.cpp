@@ -78,6 +78,7 @@ QString literalCaption(QString caption) {
     return caption.replace("[*]", "[*][*]");
 }
 
+// PuzzleName is a stored name: what Options picked, or what the settings file holds.
 bool setFileExists(const QString& name) {
     const QFileInfo info(platform::resolveFileName(name));
     return !name.trimmed().isEmpty() && info.exists() && !info.isDir();
@@ -86,7 +87,7 @@ bool setFileExists(const QString& name) {
 std::variant<PuzzleSet, QString> readPuzzleSet(const QString& name) {
     QString problem;
     const std::optional<QByteArray> content =
-        shared::readFile(name, shared::limit::DataFile, &problem);
+        shared::readFile(platform::resolveFileName(name), shared::limit::DataFile, &problem);
     if (!content)
         return problem;
     return parsePuzzleSet(*content);
@@ -259,7 +260,7 @@ void Form1::NewGame1_Click() {
     setCaption("Hangman - " + set.title);
     set.position = nextPosition(set.position, int(set.puzzles.size()));
     QString problem;
-    if (!shared::saveFile(PuzzleName_, gameContent(set), &problem))
+    if (!shared::saveFile(platform::resolveFileName(PuzzleName_), gameContent(set), &problem))
         platform::msgBox(QString("The puzzle set cannot be rewritten, so it will not remember "
                                  "that this puzzle was played.\n%1")
                              .arg(problem),

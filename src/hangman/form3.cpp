@@ -290,7 +290,7 @@ void Form3::Command6_Click() {
         return;
     PickedFile = CMDialog1.FileName.trimmed();
     EditorFresh = false;
-    if (QFileInfo::exists(platform::resolveFileName(PickedFile)) &&
+    if (QFileInfo::exists(PickedFile) &&
         platform::msgBox(PickedFile + " already exists!  OverWrite?", platform::Buttons::YesNo,
                          platform::Icon::Exclamation,
                          "Hangman - Overwrite?") != platform::Answer::Yes)

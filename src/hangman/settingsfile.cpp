@@ -36,14 +36,15 @@ bool fileExists(const QString& path) {
 }
 
 std::optional<QStringList> readLines(const QString& path, QString* problem) {
-    return shared::readTextLines(path, shared::limit::SmallFile, problem);
+    return shared::readTextLines(platform::resolveFileName(path), shared::limit::SmallFile,
+                                 problem);
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* problem) {
     shared::TextFileWriter writer;
     for (const QString& line : lines)
         writer.writeTextLine(line);
-    return writer.save(path, problem);
+    return writer.save(platform::resolveFileName(path), problem);
 }
 
 bool matches(const QString& line, const QString& key) {

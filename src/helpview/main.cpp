@@ -1,6 +1,7 @@
 // helpview FILE [--window normal|maximized|minimized|hidden]
 // The help viewer the games start for their help files, read from the working directory.
 #include "helpwindow.h"
+#include "platform/filenames.h"
 #include "platform/windowoption.h"
 #include "shared/eventloop.h"
 #include "shared/files.h"
@@ -20,8 +21,8 @@ int main(int argc, char* argv[]) {
     }
     const QString fileName = arguments.constFirst();
     QString problem;
-    const std::optional<QByteArray> text =
-        shared::readFile(fileName, shared::limit::DataFile, &problem, "help file");
+    const std::optional<QByteArray> text = shared::readFile(
+        platform::resolveFileName(fileName), shared::limit::DataFile, &problem, "help file");
     if (!text) {
         QMessageBox::warning(
             nullptr, "Help",

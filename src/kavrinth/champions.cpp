@@ -75,12 +75,13 @@ bool isAllowedInitial(QChar c) {
 
 LoadedChampions loadChampions(const QString& path) {
     LoadedChampions loaded;
-    if (!QFileInfo::exists(platform::resolveFileName(path))) {
+    const QString file = platform::resolveFileName(path);
+    if (!QFileInfo::exists(file)) {
         loaded.state = FileState::Missing;
         return loaded;
     }
     const std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &loaded.problem);
+        shared::readFile(file, shared::limit::SmallFile, &loaded.problem);
     if (!content) {
         loaded.state = FileState::Unreadable;
         return loaded;
@@ -104,8 +105,9 @@ Recorded recordChampion(const QString& path, const QString& initials, qint64 sco
         return Recorded::NotAvailable;
     if (!insertChampion(loaded.list, initials, score))
         return Recorded::NoPlace;
-    return shared::saveFile(path, championsBytes(loaded.list), problem) ? Recorded::Saved
-                                                                        : Recorded::NotSaved;
+    return shared::saveFile(platform::resolveFileName(path), championsBytes(loaded.list), problem)
+               ? Recorded::Saved
+               : Recorded::NotSaved;
 }
 
 } // namespace kavrinth

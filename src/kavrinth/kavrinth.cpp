@@ -256,7 +256,8 @@ void Kavrinth::championsCheck() {
     if (loaded.state == FileState::Missing) {
         loaded.list = defaultChampions();
         QString problem;
-        if (!shared::saveFile(ChampionsFile, championsBytes(loaded.list), &problem))
+        if (!shared::saveFile(platform::resolveFileName(ChampionsFile), championsBytes(loaded.list),
+                              &problem))
             platform::msgBox("The champions cannot be kept in this folder.\n" + problem,
                              Buttons::Ok, Icon::Exclamation, "Champs");
     } else if (loaded.state != FileState::Read) {

@@ -1,6 +1,7 @@
 #include "picktri.h"
 #include "pictures.h"
 #include "piecesetting.h"
+#include "platform/filenames.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
 #include "platform/twips.h"
@@ -53,7 +54,7 @@ void picktri::Form_Load() {
 
 void picktri::piecepic_Click(int index) {
     QString problem;
-    if (!shared::saveFile(PieceFile, pieceFileFor(index), &problem))
+    if (!shared::saveFile(platform::resolveFileName(PieceFile), pieceFileFor(index), &problem))
         platform::msgBox("The chosen piece cannot be kept in this folder.\n" + problem,
                          platform::Buttons::Ok, platform::Icon::Exclamation);
     accept();

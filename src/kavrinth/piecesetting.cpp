@@ -47,15 +47,16 @@ int pieceIndex(const QString& setting) {
 PieceFileRead readPieceSetting(const QString& path) {
     PieceFileRead read;
     const QString defaultSetting = QString::number(DefaultPiece);
-    if (!QFileInfo::exists(platform::resolveFileName(path))) {
-        read.state = shared::saveFile(path, defaultPieceFile(), &read.problem)
+    const QString file = platform::resolveFileName(path);
+    if (!QFileInfo::exists(file)) {
+        read.state = shared::saveFile(file, defaultPieceFile(), &read.problem)
                          ? PieceFileState::Created
                          : PieceFileState::NotCreated;
         read.setting = defaultSetting;
         return read;
     }
     const std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &read.problem);
+        shared::readFile(file, shared::limit::SmallFile, &read.problem);
     if (!content) {
         read.state = PieceFileState::Unreadable;
         read.setting = defaultSetting;

@@ -1,4 +1,5 @@
 #include "mousemsg.h"
+#include "platform/filenames.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "platform/window.h"
@@ -42,8 +43,9 @@ void MouseMsg::Form_Load() {
     setWindowTitle(state_.EventTitle);
     // The finding and the instruction are parted by a carriage return: two lines.
     Label1->setText(QString(state_.EventText).replace(QChar(13), QChar(10)));
-    Picture1->setPicture(
-        QPixmap::fromImage(shared::readPicture(state_.EventPicture, nullptr).value_or(QImage())));
+    Picture1->setPicture(QPixmap::fromImage(
+        shared::readPicture(platform::resolveFileName(state_.EventPicture), nullptr)
+            .value_or(QImage())));
     PlayEventSound();
     show();
     Command1->setFocus();

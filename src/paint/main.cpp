@@ -2,7 +2,6 @@
 // The small paint program the Pelmora puzzle editor hands its pictures to. A file that does not
 // exist yet starts as a blank picture and is created by Save.
 #include "paintwindow.h"
-#include "platform/filenames.h"
 #include "platform/windowoption.h"
 #include "shared/bitmapfile.h"
 #include "shared/eventloop.h"
@@ -19,7 +18,7 @@ int main(int argc, char* argv[]) {
     const QString path = arguments.value(0, "untitled.bmp");
     QImage picture(359, 353, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    if (QFileInfo::exists(platform::resolveFileName(path))) {
+    if (QFileInfo::exists(path)) {
         QString problem;
         const std::optional<QImage> read = shared::readPicture(path, &problem);
         if (!read) {

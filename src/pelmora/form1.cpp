@@ -252,7 +252,8 @@ bool Form1::chooseAndLoadPuzzle() {
 
 void Form1::loadPicture() {
     QString problem;
-    if (const std::optional<QImage> picture = shared::readPicture(PELMORA1.PicturePath, &problem)) {
+    if (const std::optional<QImage> picture =
+            shared::readPicture(platform::resolveFileName(PELMORA1.PicturePath), &problem)) {
         Picture1->setPixmap(QPixmap::fromImage(*picture));
         return;
     }

@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// Stored file names come from another platform: upper-cased, with "\" between folders, or in
-// another case than the file on disk. Every open, read, rewrite and folder lookup of every game
-// goes through resolveFileName, so such names find their files here.
+// Names stored in the games' own files and settings come from another platform: upper-cased,
+// with "\" between folders, or in another case than the file on disk. Such names go through
+// resolveFileName before they are opened, read, rewritten or listed. A path from a file dialog
+// or a command line is a real path and is used as it stands.
 namespace platform {
 
 // The path on disk for a stored name. "\" separates folders; each part that exists on disk is

@@ -15,7 +15,7 @@ std::optional<QStringList> linesOf(const QString& fileName) {
     if (!QFileInfo::exists(resolveFileName(fileName)))
         return QStringList();
     const std::optional<QByteArray> content =
-        shared::readFile(fileName, shared::limit::SmallFile, nullptr);
+        shared::readFile(resolveFileName(fileName), shared::limit::SmallFile, nullptr);
     if (!content)
         return std::nullopt;
     QString text = QString::fromLatin1(*content);
@@ -103,7 +103,7 @@ int writePrivateProfileString(const QString& section, const QString& key, const 
     QByteArray content;
     for (const QString& line : lines)
         content += line.toLatin1() + "\r\n";
-    return shared::saveFile(fileName, content, nullptr) ? 1 : 0;
+    return shared::saveFile(resolveFileName(fileName), content, nullptr) ? 1 : 0;
 }
 
 } // namespace platform

@@ -1,5 +1,4 @@
 #include "files.h"
-#include "platform/filenames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -94,9 +93,8 @@ void syncFolder(const QString& folder) {
 
 } // namespace
 
-std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QString* problem,
+std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
                                    const QString& kind) {
-    const QString path = platform::resolveFileName(stored);
     // Non-blocking, so a FIFO cannot hang the game before it is refused below.
     Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
@@ -145,13 +143,13 @@ std::optional<QByteArray> readFile(const QString& stored, qint64 maxBytes, QStri
     return content;
 }
 
-bool saveFile(const QString& stored, const QByteArray& content, QString* problem,
+bool saveFile(const QString& name, const QByteArray& content, QString* problem,
               const QString& kind) {
-    if (stored.trimmed().isEmpty()) {
+    if (name.trimmed().isEmpty()) {
         setProblem(problem, "It has no name.");
         return false;
     }
-    QString path = platform::resolveFileName(stored);
+    QString path = name;
     // A link keeps pointing at the saved file: its target is replaced, not the link.
     const QFileInfo link(path);
     if (link.isSymLink() && link.exists())

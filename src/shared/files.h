@@ -4,8 +4,10 @@
 #include <QString>
 #include <optional>
 
-// The one way every game reads and writes its files. Names go through the platform's
-// resolver first, so stored names in another case or with "\" find their files.
+// The one way every game reads and writes its files. Paths are used as they stand, as a file
+// dialog or the directory listing gives them ("\" is an ordinary character). A name stored in
+// the games' own files or settings goes through platform::resolveFileName first, at the place
+// that knows where the name came from.
 namespace shared {
 
 // Size limits callers pass to readFile: what their formats can use, and no more.

@@ -1,11 +1,13 @@
 #include "sound.h"
 #include "files.h"
+#include "platform/filenames.h"
 #include "platform/services.h"
 
 namespace shared {
 
 void playWave(const QString& name) {
-    platform::services().playWave(name, readFile(name, limit::Picture, nullptr));
+    platform::services().playWave(
+        name, readFile(platform::resolveFileName(name), limit::Picture, nullptr));
 }
 
 } // namespace shared

@@ -193,7 +193,12 @@ class GimboTest : public QObject {
 
     void savedGamesReopenAndFailedSavesChangeNothing() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("one.hex");
+        // The chosen name as it stands: "\\" is part of it and names no folder.
+        const QString path = dir.filePath("sv\\one.hex");
+        SavedGame otherGame = savedGameOf(form->game());
+        otherGame.seconds = 7;
+        QVERIFY(QDir(dir.path()).mkdir("sv"));
+        const QString other = writeGame(dir.filePath("sv/one.hex"), otherGame);
         form->game().Seconds = 42;
         services->fileAnswers.push_back(path);
         form->SaveGame->trigger(); // untitled: asks for a name
@@ -206,6 +211,7 @@ class GimboTest : public QObject {
         QCOMPARE(blockTexts(), saved);
         QCOMPARE(form->game().Seconds, 42.0);
         QCOMPARE(form->gameFile(), path);
+        QCOMPARE(std::get<SavedGame>(readHexFile(other)).seconds, 7.0);
 
         services->fileAnswers.push_back(dir.filePath("no/such/folder/two.hex"));
         form->SaveAsGame->trigger();
@@ -213,7 +219,7 @@ class GimboTest : public QObject {
         QCOMPARE(form->gameFile(), path);
         QCOMPARE(form->windowHandle()->title(), "GimboAgram (" + path + ")");
         // The saved game has become a folder: Save cannot write it and says so.
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("one.hex"));
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("sv\\one.hex"));
         const int dialogs = services->fileDialogs.size();
         form->SaveGame->trigger();
         QCOMPARE(services->fileDialogs.size(), dialogs); // titled: no dialog

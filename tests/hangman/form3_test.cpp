@@ -3,6 +3,7 @@
 #include "scriptedservices.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -120,11 +121,14 @@ class Form3Test : public QObject {
         fill(" USA ", "New York ");
         click(editor->Command1);
         QTest::keyClicks(editor->WhatClue, "unfinished");
-        services->fileAnswers = {file("new.hng")};
+        // The chosen name as it stands: "\\" is part of it and names no folder.
+        QVERIFY(QDir(work->path()).mkdir("bs") && write(file("bs/new.hng"), "other"));
+        services->fileAnswers = {file("bs\\new.hng")};
         click(editor->Command6);
         QVERIFY(services->fileDialogs[0].save && !services->fileDialogs[0].confirmOverwrite);
-        QCOMPARE(contentOf(file("new.hng")),
+        QCOMPARE(contentOf(file("bs\\new.hng")),
                  QByteArray("\"Two, and more\"\r\n 2, 0\r\nFrance, Paris\r\n USA , New York \r\n"));
+        QCOMPARE(contentOf(file("bs/new.hng")), QByteArray("other"));
         QCOMPARE(entryLine(), QString("Entry  2 of  2"));
         QVERIFY(services->messages.isEmpty());
     }
@@ -153,9 +157,9 @@ class Form3Test : public QObject {
         fill("Kept", "Entry");
         QVERIFY(write(file("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n"));
         QVERIFY(
-            write(file("good.hng"),
+            write(file("g\\ood.hng"),
                   "World Capitals of Every Land\r\n 2\r\n 1\r\nFrance\r\nParis\r\nPeru, Lima\r\n"));
-        services->fileAnswers = {file("bad.hng"), file("good.hng")};
+        services->fileAnswers = {file("bad.hng"), file("g\\ood.hng")};
         click(editor->Command5);
         QVERIFY(services->prompts()[0].contains("cannot be loaded"));
         QCOMPARE(editor->WhatClue->text(), QString("Kept"));

@@ -106,12 +106,16 @@ TEST_F(PaintFixture, ExitAsksAboutUnsavedChangesOnly) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(QFile::exists(path));
 
+    // The file named on the command line as it stands: "\\" is part of its name.
+    path = dir.filePath("sv\\PelmTemp.bmp");
+    QDir(dir.path()).mkdir("sv");
     open(white(30, 20));
     drag({1, 1}, {9, 9});
     services.messageAnswers = {platform::Answer::Yes};
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(*shared::readPicture(path, nullptr), window->canvas()->picture());
+    EXPECT_FALSE(QFile::exists(dir.filePath("sv/PelmTemp.bmp")));
 }
 
 TEST_F(PaintFixture, ASaveThatCannotWriteSaysSoAndKeepsTheWindowOpen) {

@@ -160,22 +160,27 @@ TEST_F(EditorFixture, EditStateFollowsEveryButtonAndAnswer) {
 
 TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
     type(" A cat ");
-    services.fileAnswers = {dir.filePath("cat.PUZ")};
+    // The chosen name as it stands: "\\" is part of it and names no folder.
+    QDir(dir.path()).mkdir("sv");
+    write(dir.filePath("sv/cat.bmp"), "other");
+    services.fileAnswers = {dir.filePath("sv\\cat.PUZ")};
     click(form->Command1);
     EXPECT_EQ(services.fileDialogs[0].title, "Save Puzzle");
     EXPECT_EQ(services.fileDialogs[0].fileName, "*.PUZ");
-    const QString picturePath = dir.filePath("cat.bmp");
-    EXPECT_EQ(shared::readFile(dir.filePath("cat.PUZ"), 1000, nullptr),
+    const QString picturePath = dir.filePath("sv\\cat.bmp");
+    EXPECT_EQ(shared::readFile(dir.filePath("sv\\cat.PUZ"), 1000, nullptr),
               QByteArray(" A cat \r\n" + picturePath.toLatin1() + "\r\nCycle=1\r\n"));
+    EXPECT_EQ(shared::readFile(dir.filePath("sv/cat.bmp"), 100, nullptr), QByteArray("other"));
     EXPECT_EQ(picture(picturePath), form->picture());
     const QByteArray bitmap = shared::readFile(picturePath, 1 << 20, nullptr).value_or("");
     ASSERT_GT(bitmap.size(), 30);
     EXPECT_EQ(bitmap.left(2), "BM");
     EXPECT_EQ(bitmap.at(28), 24); // bits a pixel
-    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("cat.PUZ"));
+    EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("sv\\cat.PUZ"));
 
+    // The picture's name is stored in the puzzle file: it is found ignoring case.
     shared::saveBitmap(dir.filePath("dog.bmp"), filled(Qt::red), nullptr);
-    write(dir.filePath("dog.puz"), "Dog\r\ndog.bmp\r\nCycle=7\r\n");
+    write(dir.filePath("dog.puz"), "Dog\r\nDOG.BMP\r\nCycle=7\r\n");
     write(dir.filePath("bat.puz"), "Bat\r\n");
     write(dir.filePath("owl.puz"), "Owl\r\nowl.bmp\r\nCycle=1\r\n");
     services.fileAnswers = {dir.filePath("dog.puz"), dir.filePath("bat.puz")};

@@ -20,8 +20,8 @@ void put(const QString& path, const QByteArray& content) {
 }
 
 QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Runs saveFile in a child process whose files may not grow beyond sizeLimit bytes, so the
@@ -54,6 +54,10 @@ QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_
 TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
     QTemporaryDir dir;
     put(dir.filePath("game.squ"), QByteArray(100, 'x'));
+    // A path is used as it stands: "\\" is part of the name, and case counts.
+    put(dir.filePath("bs\\game.squ"), QByteArray(100, 'b'));
+    QDir(dir.path()).mkdir("bs");
+    put(dir.filePath("bs/game.squ"), "other");
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.squ")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.squ")));
     QDir(dir.path()).mkdir("folder.squ");
@@ -63,7 +67,9 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
         const char* problem; // empty: read whole
     } cases[] = {
         {dir.filePath("game.squ"), 100, ""},
-        {dir.filePath("GAME.SQU"), 100, ""},
+        {dir.filePath("bs\\game.squ"), 100, ""},
+        {dir.filePath("GAME.SQU"), 100, "It does not exist."},
+        {dir.filePath("BS/game.squ"), 100, "It does not exist."},
         {dir.filePath("game.squ"), 99, "It is too large for a saved game: more than 99 bytes."},
         {dir.filePath("folder.squ"), 100, "It is a folder, not a saved game."},
         {"/dev/zero", 100, "It is a device or a pipe, not a saved game."},
@@ -139,13 +145,21 @@ TEST(SaveFile, RefusesWhatIsNoFileAndKeepsLinksPointingAtTheirFile) {
     EXPECT_TRUE(QFileInfo(dir.filePath("pipe")).exists() &&
                 !QFileInfo(dir.filePath("pipe")).isFile());
     QString problem;
-    ASSERT_TRUE(saveFile(dir.filePath("LINK.SQU"), "new", &problem)) << problem.toStdString();
+    ASSERT_TRUE(saveFile(dir.filePath("link.squ"), "new", &problem)) << problem.toStdString();
     EXPECT_TRUE(QFileInfo(dir.filePath("link.squ")).isSymLink());
     EXPECT_EQ(contentOf(dir.filePath("real.squ")), "new");
     struct stat info {};
     ::stat(QFile::encodeName(dir.filePath("real.squ")).constData(), &info);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(entriesOf(dir.path()), QStringList({"folder", "link.squ", "pipe", "real.squ"}));
+    // A path is used as it stands: another case or a "\\" names another file.
+    put(dir.filePath("folder/out.hex"), "old");
+    for (const char* name : {"REAL.SQU", "folder\\out.hex"})
+        EXPECT_TRUE(saveFile(dir.filePath(name), name, &problem)) << problem.toStdString();
+    EXPECT_EQ(contentOf(dir.filePath("real.squ")), "new");
+    EXPECT_EQ(contentOf(dir.filePath("folder/out.hex")), "old");
+    EXPECT_EQ(contentOf(dir.filePath("folder\\out.hex")), "folder\\out.hex");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList({"REAL.SQU", "folder", "folder\\out.hex",
+                                                  "link.squ", "pipe", "real.squ"}));
 }
 
 TEST(StorableText, OnlyCharactersOfTheSingleByteSet) {

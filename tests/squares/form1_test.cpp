@@ -3,6 +3,7 @@
 #include "scriptedservices.h"
 #include "squares/form1.h"
 #include "squares/savedgame.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -180,7 +181,9 @@ class Form1Test : public QObject {
 
     void saveAsThenSaveWriteWhereTheCaptionSays() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("mine.squ");
+        // The chosen name as it stands: "\\" is part of it and names no folder.
+        const QString path = dir.filePath("sv\\mine.squ");
+        QVERIFY(QDir(dir.path()).mkdir("sv") && write(dir.filePath("sv/mine.squ"), "other"));
         form->SaveGame->trigger(); // no current file: Save runs Save As
         QCOMPARE(services->fileDialogs.size(), 1);
         QVERIFY(services->fileDialogs[0].save);
@@ -203,6 +206,7 @@ class Form1Test : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), squFileContent(board.colour));
 
+        QCOMPARE(contentOf(dir.filePath("sv/mine.squ")), QByteArray("other"));
         form->NewGame->trigger();
         QCOMPARE(form->windowTitle(), QString("QUIBLAX Squares"));
         form->SaveGame->trigger();

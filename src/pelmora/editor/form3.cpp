@@ -45,7 +45,8 @@ const QString BadName =
 
 // A data file of the editor; where it is missing or unreadable, a blank picture of the box.
 QImage dataPicture(const QString& name) {
-    if (std::optional<QImage> picture = shared::readPicture(name, nullptr))
+    if (std::optional<QImage> picture =
+            shared::readPicture(platform::resolveFileName(name), nullptr))
         return *picture;
     QImage blank(platform::twipsSize(5385, 5300), QImage::Format_RGB32);
     blank.fill(Qt::white);
@@ -165,10 +166,9 @@ QString Form3::choosePuzzleFile(const QString& title, int action) {
 
 bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, QString* problem) {
     // The old picture is kept aside, so a puzzle file that cannot be written puts it back.
-    const QString pictureOnDisk = platform::resolveFileName(picturePath);
-    const bool pictureExisted = QFileInfo(pictureOnDisk).isFile();
+    const bool pictureExisted = QFileInfo(picturePath).isFile();
     const std::optional<QByteArray> oldPicture =
-        pictureExisted ? shared::readFile(pictureOnDisk, shared::limit::Picture, problem)
+        pictureExisted ? shared::readFile(picturePath, shared::limit::Picture, problem)
                        : std::optional<QByteArray>(QByteArray());
     if (!oldPicture)
         return false;
@@ -177,9 +177,9 @@ bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, Q
     if (shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
         return true;
     if (pictureExisted)
-        shared::saveFile(pictureOnDisk, *oldPicture, nullptr);
+        shared::saveFile(picturePath, *oldPicture, nullptr);
     else
-        QFile::remove(pictureOnDisk);
+        QFile::remove(picturePath);
     return false;
 }
 
@@ -258,7 +258,8 @@ void Form3::Command3_Click() {
     if (!head)
         return;
     Text1->setText(head->solution);
-    const std::optional<QImage> picture = shared::readPicture(head->picturePath, nullptr);
+    const std::optional<QImage> picture =
+        shared::readPicture(platform::resolveFileName(head->picturePath), nullptr);
     if (!picture)
         return;
     showPicture(*picture);
