@@ -164,22 +164,26 @@ QString Form3::choosePuzzleFile(const QString& title, int action) {
 }
 
 bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, QString* problem) {
-    // The old picture is kept aside, so a puzzle file that cannot be written puts it back.
-    const QString pictureOnDisk = platform::resolveFileName(picturePath);
-    const bool pictureExisted = QFileInfo(pictureOnDisk).isFile();
-    const std::optional<QByteArray> oldPicture =
-        pictureExisted ? shared::readFile(pictureOnDisk, shared::limit::Picture, problem)
-                       : std::optional<QByteArray>(QByteArray());
-    if (!oldPicture)
+    // A picture that could not be read back is refused before anything is written.
+    const std::optional<QByteArray> bitmap = shared::pictureBytes(picture_, "bmp", problem);
+    if (!bitmap)
         return false;
-    if (!shared::saveBitmap(picturePath, picture_, problem))
+    // The old puzzle file is kept aside, so a picture that cannot be written puts it back.
+    const QString puzzleOnDisk = platform::resolveFileName(puzzlePath);
+    const bool puzzleExisted = QFileInfo(puzzleOnDisk).isFile();
+    const std::optional<QByteArray> oldPuzzle =
+        puzzleExisted ? shared::readFile(puzzleOnDisk, shared::limit::DataFile, problem)
+                      : std::optional<QByteArray>(QByteArray());
+    if (!oldPuzzle)
         return false;
-    if (shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
+    if (!shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
+        return false;
+    if (shared::saveFile(picturePath, *bitmap, problem))
         return true;
-    if (pictureExisted)
-        shared::saveFile(pictureOnDisk, *oldPicture, nullptr);
+    if (puzzleExisted)
+        shared::saveFile(puzzleOnDisk, *oldPuzzle, nullptr);
     else
-        QFile::remove(pictureOnDisk);
+        QFile::remove(puzzleOnDisk);
     return false;
 }
 
