@@ -317,18 +317,28 @@ void Form3::Command4_Click() {
     EditState = Painting;
     const QPointer<Form3> self(this);
     const auto gone = [self] { return !self || self->unloaded_; };
-    const bool opened =
-        waitUntil([&] { return gone() || paintWindowExists(); }, paintPollMs, paintOpenTimeoutMs);
+    // The wait ends as soon as paint shows its window, or has ended without showing it.
+    bool opened = false;
+    bool ended = false;
+    waitUntil(
+        [&] {
+            opened = !gone() && paintWindowExists();
+            ended = !opened && !platform::shellProgramRuns("mspaint.exe");
+            return gone() || opened || ended;
+        },
+        paintPollMs, paintOpenTimeoutMs);
     if (gone())
         return;
     if (!opened) {
         if (EditState == Painting)
             EditState = stateBefore;
-        platform::msgBox(QString("Paint Brush did not open its window within %1 seconds, so "
-                                 "Pelmora has stopped waiting for it.  The puzzle is as it was.")
-                             .arg(paintOpenTimeoutMs / 1000),
-                         platform::Buttons::Ok, platform::Icon::Exclamation,
-                         "Can not run Paintbrush");
+        const QString why =
+            ended ? QString("Paint Brush has ended without opening its window")
+                  : QString("Paint Brush did not open its window within %1 seconds, so "
+                            "Pelmora has stopped waiting for it")
+                        .arg(paintOpenTimeoutMs / 1000);
+        platform::msgBox(why + ".  The puzzle is as it was.", platform::Buttons::Ok,
+                         platform::Icon::Exclamation, "Can not run Paintbrush");
         return;
     }
     showPicture(dataPicture("Waiting.bmp"));
