@@ -123,7 +123,7 @@ QAction* PaintWindow::toolAction(Tool tool) const {
 
 bool PaintWindow::save() {
     QString problem;
-    if (!shared::saveBitmap(path_, canvas_->picture(), &problem)) {
+    if (!shared::savePicture(path_, canvas_->picture(), &problem)) {
         platform::msgBox(
             QString("%1 could not be saved. %2").arg(QFileInfo(path_).fileName(), problem),
             platform::Buttons::Ok, platform::Icon::Exclamation, "Paint");
