@@ -57,8 +57,12 @@ QByteArray formatOf(const QString& path) {
 
 TEST_F(PaintFixture, TheTitleNamesTheFileAsTheEditorLooksForIt) {
     open(white(30, 20));
-    EXPECT_EQ(window->windowTitle(), "Pelmtemp.bmp - Paint");
+    EXPECT_EQ(window->windowHandle()->title(), "Pelmtemp.bmp - Paint");
     EXPECT_EQ(PaintWindow::titleFor("/x/Cat.BMP"), "Cat.bmp - Paint");
+    // A name is shown as it is, "[*]" and all.
+    path = dir.filePath("x[*]y.bmp");
+    open(white(30, 20));
+    EXPECT_EQ(window->windowHandle()->title(), "X[*]y.bmp - Paint");
 }
 
 TEST_F(PaintFixture, SaveWritesTheFormatTheNameSaysOrNothing) {

@@ -195,6 +195,16 @@ TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
     EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("dog.puz"));
     EXPECT_EQ(form->EditState, Form3::Modified);
     EXPECT_TRUE(services.messages.isEmpty());
+
+    // A path is shown as it is, "[*]" and all, after Save and after Load.
+    QDir(dir.path()).mkdir("x[*]y");
+    const QString kite = dir.filePath("x[*]y/kite.PUZ");
+    services.fileAnswers = {kite, kite};
+    click(form->Command1);
+    EXPECT_EQ(form->windowHandle()->title(), "Puzzle Editor - " + kite);
+    click(form->Command5);
+    click(form->Command3);
+    EXPECT_EQ(form->windowHandle()->title(), "Puzzle Editor - " + kite);
 }
 
 // The picture reader's limit decides what is saved; an old picture beside the puzzle does not.

@@ -230,7 +230,7 @@ void Form3::Command1_Click() {
         notDone();
         return;
     }
-    setWindowTitle(CaptionStart + path);
+    platform::setCaption(this, CaptionStart + path);
     EditState = Clean;
 }
 
@@ -266,7 +266,7 @@ void Form3::Command3_Click() {
     if (!picture)
         return;
     showPicture(*picture);
-    setWindowTitle(CaptionStart + path);
+    platform::setCaption(this, CaptionStart + path);
     EditState = Clean;
 }
 
