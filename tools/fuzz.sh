@@ -9,7 +9,7 @@ mkdir -p "$build"
 { cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
     cmake --build "$build"; } >"$build/build.log" 2>&1 ||
     { tail -n 40 "$build/build.log"; echo "FAIL building the fuzz targets"; exit 1; }
-for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_kavrinth fuzz_hng fuzz_hex fuzz_trv fuzz_wav; do
+for target in fuzz_textfile fuzz_squ fuzz_maz fuzz_kavrinth fuzz_hng fuzz_hex fuzz_trv fuzz_wav fuzz_picture; do
     corpus="$build/corpus-$target"
     mkdir -p "$corpus"
     dict=()

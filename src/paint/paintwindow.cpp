@@ -3,6 +3,7 @@
 #include "platform/menus.h"
 #include "platform/services.h"
 #include "platform/startedprograms.h"
+#include "platform/window.h"
 #include "shared/bitmapfile.h"
 
 #include <QActionGroup>
@@ -42,7 +43,7 @@ void paintSwatch(QWidget* swatch, const QColor& colour) {
 PaintWindow::PaintWindow(const QString& path, const QImage& picture)
     : path_(path), canvas_(new Canvas(picture)) {
     setObjectName("PaintWindow");
-    setWindowTitle(titleFor(path));
+    platform::setCaption(this, titleFor(path));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* scroll = new QScrollArea(central);
@@ -123,7 +124,7 @@ QAction* PaintWindow::toolAction(Tool tool) const {
 
 bool PaintWindow::save() {
     QString problem;
-    if (!shared::saveBitmap(path_, canvas_->picture(), &problem)) {
+    if (!shared::savePicture(path_, canvas_->picture(), &problem)) {
         platform::msgBox(
             QString("%1 could not be saved. %2").arg(QFileInfo(path_).fileName(), problem),
             platform::Buttons::Ok, platform::Icon::Exclamation, "Paint");
@@ -148,7 +149,7 @@ void PaintWindow::closeEvent(QCloseEvent* event) {
 
 void PaintWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, [this] { platform::announceWindowShown(windowTitle()); });
+    QTimer::singleShot(0, this, [this] { platform::announceWindowShown(titleFor(path_)); });
 }
 
 } // namespace paint

@@ -24,7 +24,7 @@ class PaintWindow : public QMainWindow {
     QAction* ExitItem;
     QList<QWidget*> paletteButtons;
 
-    // Writes the picture; on failure says so and returns false.
+    // Writes the picture in the format the file's name says; on failure says so, returns false.
     bool save();
 
     // The title for a file: its name with a capital first letter, as in "Pelmtemp.bmp - Paint".

@@ -28,6 +28,10 @@ bool isNamed(const QString& name, const QString& program) {
            name.compare(program, Qt::CaseInsensitive) == 0;
 }
 
+QString folderOrOurs(const QString& programDir) {
+    return programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+}
+
 } // namespace
 
 QString programFor(const QString& name, const QString& programDir) {
@@ -43,12 +47,15 @@ QString programFor(const QString& name, const QString& programDir) {
     return name;
 }
 
+bool shellProgramRuns(const QString& name, const QString& programDir) {
+    return services().programRuns(programFor(name, folderOrOurs(programDir)));
+}
+
 bool shell(const QString& commandLine, WindowStyle style, const QString& programDir) {
     QStringList words = commandLine.split(' ', Qt::SkipEmptyParts);
     if (words.isEmpty())
         return false;
-    const QString folder =
-        programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    const QString folder = folderOrOurs(programDir);
     const QString program = programFor(words.takeFirst(), folder);
     if (!QFileInfo(program).isExecutable()) {
         msgBox(QString("The program %1 cannot be found.").arg(program), Buttons::Ok,

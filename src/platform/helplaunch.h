@@ -13,6 +13,9 @@ namespace platform {
 // Our programs are looked for in programDir, the game's own folder unless a test says otherwise.
 bool shell(const QString& commandLine, WindowStyle style, const QString& programDir = {});
 
+// Whether the program that shell started for this name (such as "mspaint.exe") still runs.
+bool shellProgramRuns(const QString& name, const QString& programDir = {});
+
 // The environment value that names another paint program to start in place of ours.
 inline constexpr char PaintProgramVariable[] = "QUIBLAX_PAINT";
 

@@ -106,6 +106,10 @@ bool QtServices::startProgram(const QString& program, const QStringList& argumen
     return started_.start(program, arguments);
 }
 
+bool QtServices::programRuns(const QString& program) {
+    return started_.runs(program);
+}
+
 bool QtServices::windowExists(const QString& title) {
     if (const std::optional<bool> found = displayHasWindow(title))
         return *found;

@@ -13,6 +13,7 @@ class QtServices : public Services {
     std::optional<QString> inputBox(const InputRequest& request) override;
     std::optional<QString> fileDialog(const FileDialogRequest& request) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool programRuns(const QString& program) override;
     void beep() override;
     void endProgram() override;
     void playWave(const QString& name, const std::optional<QByteArray>& wave) override;

@@ -49,6 +49,8 @@ class Services {
     virtual std::optional<QString> fileDialog(const FileDialogRequest& request) = 0;
     // Starts a program without waiting for it; false when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Whether a program started here under this name still runs.
+    virtual bool programRuns(const QString& program) = 0;
     virtual void beep() = 0;
     // Ends the program at once. The real one does not return.
     virtual void endProgram() = 0;

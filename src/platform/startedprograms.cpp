@@ -22,25 +22,37 @@ bool StartedPrograms::start(const QString& program, const QStringList& arguments
     qint64 pid = 0;
     if (!process.startDetached(&pid))
         return false;
-    if (!marker.isEmpty())
-        started_.append({pid, marker});
+    started_.append({pid, program, marker});
     return true;
 }
 
-bool StartedPrograms::windowShown(const QString& title) {
-    bool shown = false;
+void StartedPrograms::forgetEnded() {
     for (qsizetype i = started_.size() - 1; i >= 0; --i) {
-        const Started& program = started_.at(i);
-        if (!processRuns(program.pid)) {
-            QFile::remove(program.marker);
+        if (!processRuns(started_.at(i).pid)) {
+            if (!started_.at(i).marker.isEmpty())
+                QFile::remove(started_.at(i).marker);
             started_.removeAt(i);
-            continue;
         }
-        QFile marker(program.marker);
-        if (marker.open(QIODevice::ReadOnly) && QString::fromUtf8(marker.read(4096)) == title)
-            shown = true;
     }
-    return shown;
+}
+
+bool StartedPrograms::windowShown(const QString& title) {
+    forgetEnded();
+    for (const Started& program : started_) {
+        QFile marker(program.marker);
+        if (!program.marker.isEmpty() && marker.open(QIODevice::ReadOnly) &&
+            QString::fromUtf8(marker.read(4096)) == title)
+            return true;
+    }
+    return false;
+}
+
+bool StartedPrograms::runs(const QString& program) {
+    forgetEnded();
+    for (const Started& started : started_)
+        if (started.program == program)
+            return true;
+    return false;
 }
 
 void announceWindowShown(const QString& title) {

@@ -19,12 +19,17 @@ class StartedPrograms {
     bool start(const QString& program, const QStringList& arguments);
     // Whether a program started here still runs and has shown a window with this title.
     bool windowShown(const QString& title);
+    // Whether a program started here under this name still runs.
+    bool runs(const QString& program);
 
   private:
     struct Started {
         qint64 pid;
+        QString program;
         QString marker;
     };
+    // Forgets the programs that have ended, and their markers.
+    void forgetEnded();
     QTemporaryDir markers_;
     QList<Started> started_;
     int count_ = 0;

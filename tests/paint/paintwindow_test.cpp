@@ -2,9 +2,12 @@
 #include "paint/paintwindow.h"
 #include "scriptedservices.h"
 #include "shared/bitmapfile.h"
+#include "testfiles.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,12 +46,48 @@ struct PaintFixture : ::testing::Test {
     void pickColour(int index) { QTest::mouseClick(window->paletteButtons[index], Qt::LeftButton); }
 };
 
+// The format the reader finds in a file; nothing when there is no file.
+QByteArray formatOf(const QString& path) {
+    QByteArray bytes = contentOf(path);
+    QBuffer buffer(&bytes);
+    return QImageReader(&buffer).format();
+}
+
 } // namespace
 
 TEST_F(PaintFixture, TheTitleNamesTheFileAsTheEditorLooksForIt) {
     open(white(30, 20));
-    EXPECT_EQ(window->windowTitle(), "Pelmtemp.bmp - Paint");
+    EXPECT_EQ(window->windowHandle()->title(), "Pelmtemp.bmp - Paint");
     EXPECT_EQ(PaintWindow::titleFor("/x/Cat.BMP"), "Cat.bmp - Paint");
+    // A name is shown as it is, "[*]" and all.
+    path = dir.filePath("x[*]y.bmp");
+    open(white(30, 20));
+    EXPECT_EQ(window->windowHandle()->title(), "X[*]y.bmp - Paint");
+}
+
+TEST_F(PaintFixture, SaveWritesTheFormatTheNameSaysOrNothing) {
+    const struct {
+        const char* name;
+        QByteArray format; // as the reader finds it; empty where Save refuses the name
+    } rows[] = {{"pic.png", "png"}, {"pic.JPG", "jpeg"}, {"pic.gif", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        services.messages.clear();
+        path = dir.filePath(row.name);
+        open(white(30, 20));
+        drag({1, 1}, {9, 9});
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(formatOf(path), row.format);
+        EXPECT_EQ(window->modified(), row.format.isEmpty());
+        if (row.format.isEmpty())
+            EXPECT_EQ(
+                services.prompts(),
+                QStringList({QString(row.name) +
+                             " could not be saved. A picture can be saved only under a name "
+                             "that ends in .bmp, .png, .jpg or .jpeg, which says its format."}));
+        else
+            EXPECT_EQ(shared::readPicture(path, nullptr)->size(), QSize(30, 20));
+    }
 }
 
 TEST_F(PaintFixture, DrawnShapesAreSavedAndReadBack) {
@@ -64,6 +103,7 @@ TEST_F(PaintFixture, DrawnShapesAreSavedAndReadBack) {
     EXPECT_TRUE(window->modified());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(window->modified());
+    EXPECT_EQ(contentOf(path).at(28), 24); // bits a pixel
 
     QString problem;
     const std::optional<QImage> saved = shared::readPicture(path, &problem);

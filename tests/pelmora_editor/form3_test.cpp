@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "shared/files.h"
 
+#include <QImageReader>
 #include <QTimer>
 
 using pelmora::editor::Form3;
@@ -199,6 +200,48 @@ TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
     EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("dog.puz"));
     EXPECT_EQ(form->EditState, Form3::Modified);
     EXPECT_TRUE(services.messages.isEmpty());
+
+    // A path is shown as it is, "[*]" and all, after Save and after Load.
+    QDir(dir.path()).mkdir("x[*]y");
+    const QString kite = dir.filePath("x[*]y/kite.PUZ");
+    services.fileAnswers = {kite, kite};
+    click(form->Command1);
+    EXPECT_EQ(form->windowHandle()->title(), "Puzzle Editor - " + kite);
+    click(form->Command5);
+    click(form->Command3);
+    EXPECT_EQ(form->windowHandle()->title(), "Puzzle Editor - " + kite);
+}
+
+// The picture reader's limit decides what is saved; an old picture beside the puzzle does not.
+TEST_F(EditorFixture, OnlyAPictureThatReadsBackIsSavedWhateverTheOldOneWas) {
+    QImage large(600, 500, QImage::Format_RGB32);
+    large.fill(Qt::green);
+    shared::saveBitmap(dir.filePath("kite.bmp"), large, nullptr);
+    write(dir.filePath("kite.puz"), "Kite\r\nkite.bmp\r\nCycle=1\r\n");
+    QFile old(dir.filePath("cat.bmp"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.resize(40 * 1024 * 1024));
+    old.close();
+    services.fileAnswers = {dir.filePath("kite.puz"), dir.filePath("cat.puz")};
+    click(form->Command3);
+    click(form->Command1);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(picture(dir.filePath("cat.bmp")), large);
+
+    // Were the reader to decode no more than a MiB, 262144 pixels, the picture would not
+    // read back: Save says so and writes nothing.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    type("Dog");
+    services.fileAnswers = {dir.filePath("dog.puz")};
+    click(form->Command1);
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_EQ(services.prompts(),
+              QStringList({"The puzzle cannot be saved as " + dir.filePath("dog.puz") +
+                           ".  The picture is too large to be read back: 600 x 500 pixels, where "
+                           "at most 262144 pixels can be read.  The files are as they were."}));
+    EXPECT_FALSE(QFile::exists(dir.filePath("dog.puz")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("dog.bmp")));
+    EXPECT_EQ(form->EditState, Form3::Modified);
 }
 
 TEST_F(EditorFixture, ASaveThatCannotWriteSaysSoAndLeavesBothFilesAsTheyWere) {

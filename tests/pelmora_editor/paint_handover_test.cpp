@@ -61,17 +61,31 @@ TEST_F(HandOverFixture, APaintedPictureComesBackAndMarksThePuzzleChanged) {
 }
 
 TEST_F(HandOverFixture, APaintProgramThatNeverOpensAWindowIsGivenUpOn) {
-    usePaint("sleep 1\n");
-    type("Cat");
-    form->EditState = Form3::Clean;
-    QElapsedTimer clock;
-    clock.start();
-    click(form->Command4);
-    EXPECT_LT(clock.elapsed(), 3000);
-    EXPECT_EQ(form->EditState, Form3::Clean);
-    EXPECT_EQ(form->picture(), picture("empty.bmp"));
-    ASSERT_EQ(services.messages.size(), 2);
-    EXPECT_TRUE(services.messages[1].prompt.startsWith("Paint Brush did not open its window"));
+    const struct {
+        QByteArray paint;
+        int timeoutMs;
+        QString says;
+    } rows[] = {
+        {"sleep 1\n", 400, "Paint Brush did not open its window within 0 seconds"},
+        // One that ends is not waited for.
+        {"exit 0\n", 20000, "Paint Brush has ended without opening its window."},
+    };
+    for (const auto& row : rows) {
+        usePaint(row.paint);
+        form->paintOpenTimeoutMs = row.timeoutMs;
+        services.messages.clear();
+        type("Cat");
+        form->EditState = Form3::Clean;
+        QElapsedTimer clock;
+        clock.start();
+        click(form->Command4);
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(form->EditState, Form3::Clean);
+        EXPECT_EQ(form->picture(), picture("empty.bmp"));
+        ASSERT_EQ(services.messages.size(), 2);
+        EXPECT_TRUE(services.messages[1].prompt.startsWith(row.says))
+            << services.messages[1].prompt.toStdString();
+    }
 }
 
 TEST_F(HandOverFixture, APictureThatDoesNotComeBackLeavesTheEarlierOne) {

@@ -51,9 +51,14 @@ TEST(StartedPrograms, AWindowCountsWhileItsProgramRunsAndHasShownIt) {
 TEST(StartedPrograms, AProgramThatShowsNothingHasNoWindowAndAMissingOneDoesNotStart) {
     QTemporaryDir dir;
     platform::StartedPrograms started;
-    ASSERT_TRUE(started.start(script(dir, "quiet", "sleep 0.3\n"), {}));
+    const QString quiet = script(dir, "quiet", "sleep 0.3\n");
+    ASSERT_TRUE(started.start(quiet, {}));
     EXPECT_FALSE(started.windowShown(""));
+    EXPECT_TRUE(started.runs(quiet));
+    EXPECT_FALSE(started.runs(dir.filePath("other")));
+    EXPECT_TRUE(becomes(false, [&] { return started.runs(quiet); }));
     EXPECT_FALSE(started.start(dir.filePath("nowhere"), {}));
+    EXPECT_FALSE(started.runs(dir.filePath("nowhere")));
 }
 
 TEST(StartedPrograms, AnEndedOrUnknownProcessDoesNotRun) {

@@ -53,6 +53,10 @@ bool ScriptedServices::startProgram(const QString& program, const QStringList& a
     return startSucceeds;
 }
 
+bool ScriptedServices::programRuns(const QString& program) {
+    return !runPrograms || programs_.runs(program);
+}
+
 bool ScriptedServices::windowExists(const QString& title) {
     ++windowSearches;
     return openWindows.contains(title) || (runPrograms && programs_.windowShown(title));

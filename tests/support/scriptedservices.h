@@ -20,6 +20,8 @@ class ScriptedServices : public platform::Services {
     std::optional<QString> inputBox(const platform::InputRequest& request) override;
     std::optional<QString> fileDialog(const platform::FileDialogRequest& request) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
+    // With runPrograms, whether the program started for real still runs; else it always does.
+    bool programRuns(const QString& program) override;
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
     // Records the sound at once; whilePlaying, when set, looks at the windows meanwhile.

@@ -165,21 +165,25 @@ QString Form3::choosePuzzleFile(const QString& title, int action) {
 }
 
 bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, QString* problem) {
-    // The old picture is kept aside, so a puzzle file that cannot be written puts it back.
-    const bool pictureExisted = QFileInfo(picturePath).isFile();
-    const std::optional<QByteArray> oldPicture =
-        pictureExisted ? shared::readFile(picturePath, shared::limit::Picture, problem)
-                       : std::optional<QByteArray>(QByteArray());
-    if (!oldPicture)
+    // A picture that could not be read back is refused before anything is written.
+    const std::optional<QByteArray> bitmap = shared::pictureBytes(picture_, "bmp", problem);
+    if (!bitmap)
         return false;
-    if (!shared::saveBitmap(picturePath, picture_, problem))
+    // The old puzzle file is kept aside, so a picture that cannot be written puts it back.
+    const bool puzzleExisted = QFileInfo(puzzlePath).isFile();
+    const std::optional<QByteArray> oldPuzzle =
+        puzzleExisted ? shared::readFile(puzzlePath, shared::limit::DataFile, problem)
+                      : std::optional<QByteArray>(QByteArray());
+    if (!oldPuzzle)
         return false;
-    if (shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
+    if (!shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
+        return false;
+    if (shared::saveFile(picturePath, *bitmap, problem))
         return true;
-    if (pictureExisted)
-        shared::saveFile(picturePath, *oldPicture, nullptr);
+    if (puzzleExisted)
+        shared::saveFile(puzzlePath, *oldPuzzle, nullptr);
     else
-        QFile::remove(picturePath);
+        QFile::remove(puzzlePath);
     return false;
 }
 
@@ -226,7 +230,7 @@ void Form3::Command1_Click() {
         notDone();
         return;
     }
-    setWindowTitle(CaptionStart + path);
+    platform::setCaption(this, CaptionStart + path);
     EditState = Clean;
 }
 
@@ -263,7 +267,7 @@ void Form3::Command3_Click() {
     if (!picture)
         return;
     showPicture(*picture);
-    setWindowTitle(CaptionStart + path);
+    platform::setCaption(this, CaptionStart + path);
     EditState = Clean;
 }
 
@@ -314,18 +318,28 @@ void Form3::Command4_Click() {
     EditState = Painting;
     const QPointer<Form3> self(this);
     const auto gone = [self] { return !self || self->unloaded_; };
-    const bool opened =
-        waitUntil([&] { return gone() || paintWindowExists(); }, paintPollMs, paintOpenTimeoutMs);
+    // The wait ends as soon as paint shows its window, or has ended without showing it.
+    bool opened = false;
+    bool ended = false;
+    waitUntil(
+        [&] {
+            opened = !gone() && paintWindowExists();
+            ended = !opened && !platform::shellProgramRuns("mspaint.exe");
+            return gone() || opened || ended;
+        },
+        paintPollMs, paintOpenTimeoutMs);
     if (gone())
         return;
     if (!opened) {
         if (EditState == Painting)
             EditState = stateBefore;
-        platform::msgBox(QString("Paint Brush did not open its window within %1 seconds, so "
-                                 "Pelmora has stopped waiting for it.  The puzzle is as it was.")
-                             .arg(paintOpenTimeoutMs / 1000),
-                         platform::Buttons::Ok, platform::Icon::Exclamation,
-                         "Can not run Paintbrush");
+        const QString why =
+            ended ? QString("Paint Brush has ended without opening its window")
+                  : QString("Paint Brush did not open its window within %1 seconds, so "
+                            "Pelmora has stopped waiting for it")
+                        .arg(paintOpenTimeoutMs / 1000);
+        platform::msgBox(why + ".  The puzzle is as it was.", platform::Buttons::Ok,
+                         platform::Icon::Exclamation, "Can not run Paintbrush");
         return;
     }
     showPicture(dataPicture("Waiting.bmp"));
