@@ -1,5 +1,6 @@
 #include "qtservices.h"
 #include "answerhook.h"
+#include "window.h"
 #include "windowsearch.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ Answer QtServices::messageBox(const MessageRequest& request) {
     if (const auto answer = hookAnswer())
         return answerNamed(*answer);
     QMessageBox box(qtIcon(request.icon), request.title, request.prompt, qtButtons(request.buttons),
-                    QApplication::activeWindow());
+                    ownerWindow());
     // Start-up measurements and checks run unattended: a box answers as if closed.
     if (qEnvironmentVariableIsSet("QUIBLAX_EXIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &box, &QMessageBox::close);
@@ -76,16 +77,15 @@ std::optional<QString> QtServices::inputBox(const InputRequest& request) {
     if (const auto answer = hookAnswer())
         return answer;
     bool ok = false;
-    QString text =
-        QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                              QLineEdit::Normal, request.defaultText, &ok);
+    QString text = QInputDialog::getText(ownerWindow(), request.title, request.prompt,
+                                         QLineEdit::Normal, request.defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
 std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    QFileDialog dialog(ownerWindow(), request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save || !request.mustExist ? QFileDialog::AnyFile
                                                           : QFileDialog::ExistingFile);

@@ -1,8 +1,8 @@
 #include "window.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -116,6 +116,32 @@ void centreWindow(QWidget* window) {
     if (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
         !window->findChild<FrameWatcher*>("platform-frame-watcher", Qt::FindDirectChildrenOnly))
         new FrameWatcher(window);
+}
+
+QWidget* ownerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    // The active window is null while another program has the focus (the paint program, or a
+    // click elsewhere on the desktop).
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    QWidget* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowType() == Qt::Popup ||
+            window->windowType() == Qt::ToolTip)
+            continue;
+        if (window->isEnabled())
+            return window;
+        shown = window;
+    }
+    return shown;
+}
+
+void setOwner(QWidget* window, QWidget* owner) {
+    if (!owner)
+        return;
+    window->winId();
+    window->windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
 void setCaption(QWidget* window, const QString& caption) {
