@@ -2,6 +2,7 @@
 // The small paint program the Pelmora puzzle editor hands its pictures to. A file that does not
 // exist yet starts as a blank picture and is created by Save.
 #include "paintwindow.h"
+#include "platform/desktop.h"
 #include "platform/filenames.h"
 #include "platform/windowoption.h"
 #include "shared/bitmapfile.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::setUpDesktop(app);
     QApplication::setApplicationName("Paint");
     QStringList arguments = QApplication::arguments().mid(1);
     const QString windowStyle = platform::takeWindowOption(arguments);
