@@ -95,6 +95,23 @@ class FrameWatcher : public QObject {
     bool timing_ = false;
 };
 
+// While an owned window is shown, its owner hands the focus on to it: a click on a waiting,
+// disabled owner makes that the active window, where Enter and Esc would reach nothing.
+class FocusHandOn : public QObject {
+  public:
+    explicit FocusHandOn(QWidget* owned) : QObject(owned), owned_(owned) {}
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ActivationChange &&
+            static_cast<QWidget*>(object)->isActiveWindow() && owned_->isVisible())
+            owned_->activateWindow();
+        return false;
+    }
+
+  private:
+    QWidget* owned_;
+};
+
 } // namespace
 
 QSize screenSizeTwips(const QWidget* window) {
@@ -142,6 +159,7 @@ void setOwner(QWidget* window, QWidget* owner) {
         return;
     window->winId();
     window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    owner->window()->installEventFilter(new FocusHandOn(window));
 }
 
 void setCaption(QWidget* window, const QString& caption) {

@@ -28,6 +28,7 @@ QWidget* ownerWindow();
 
 // Makes a window transient for its owner (it stays above it and goes with it) without making
 // it a child widget, so that disabling the owner while it waits leaves this window usable.
+// While it is shown, the owner made active hands the focus on to it.
 void setOwner(QWidget* window, QWidget* owner);
 
 // A solid background colour given as &H00BBGGRR.

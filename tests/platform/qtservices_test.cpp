@@ -105,6 +105,12 @@ TEST(QtServicesOwner, AnOwnedWindowStaysUsableWhileItsOwnerIsDisabled) {
     ASSERT_TRUE(message.windowHandle());
     EXPECT_EQ(message.windowHandle()->transientParent(), main.windowHandle());
     EXPECT_TRUE(message.isEnabled());
+    // A click on the waiting main window makes it active for a moment; the focus comes back.
+    QApplication::setActiveWindow(&main);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&message));
+    message.hide();
+    QApplication::setActiveWindow(&main);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
 }
 
 TEST(QtServicesKeys, AYesNoBoxAnswersOnlyWithItsButtons) {
