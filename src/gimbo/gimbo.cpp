@@ -98,8 +98,9 @@ Gimbo::Gimbo(shared::RandomSource* random)
     setObjectName("Gimbo");
     setWindowTitle("GimboAgram");
     setWindowIcon(QIcon(IconFile));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Fixed, with the control box and no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     FileIO.DefaultExt = "hex";
     FileIO.FileName = "*.hex";
     FileIO.Filter = "*.hex";

@@ -1,6 +1,7 @@
 // helpview FILE [--window normal|maximized|minimized|hidden]
 // The help viewer the games start for their help files, read from the working directory.
 #include "helpwindow.h"
+#include "platform/desktop.h"
 #include "platform/filenames.h"
 #include "platform/windowoption.h"
 #include "shared/eventloop.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::setUpDesktop(app);
     QApplication::setApplicationName("Help");
     QStringList arguments = QApplication::arguments().mid(1);
     const QString windowStyle = platform::takeWindowOption(arguments);

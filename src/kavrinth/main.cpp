@@ -1,10 +1,12 @@
 #include "kavrinth.h"
+#include "platform/desktop.h"
 #include "shared/eventloop.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::setUpDesktop(app);
     QApplication::setApplicationName("Kavrinth");
     kavrinth::Kavrinth form;
     form.Form_Load();

@@ -36,6 +36,8 @@ MouseMsg::MouseMsg(NIBBOLET1& state, QWidget* mainWindow)
     Command1->setGeometry(platform::twipsRect(1830, 2265, 1515, 285));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &MouseMsg::Command1_Click);
+    // Owned, not a child: the main window is disabled while the message waits.
+    platform::setOwner(this, mainWindow);
 }
 
 void MouseMsg::Form_Load() {

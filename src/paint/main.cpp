@@ -2,6 +2,7 @@
 // The small paint program the Pelmora puzzle editor hands its pictures to. A file that does not
 // exist yet starts as a blank picture and is created by Save.
 #include "paintwindow.h"
+#include "platform/desktop.h"
 #include "platform/windowoption.h"
 #include "shared/bitmapfile.h"
 #include "shared/eventloop.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::setUpDesktop(app);
     QApplication::setApplicationName("Paint");
     QStringList arguments = QApplication::arguments().mid(1);
     const QString windowStyle = platform::takeWindowOption(arguments);

@@ -1,3 +1,4 @@
+#include "platform/desktop.h"
 #include "shared/eventloop.h"
 #include "wrongwrong.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::setUpDesktop(app);
     QApplication::setApplicationName("pattern");
     pattern::wrongwrong form;
     form.Form_Load();

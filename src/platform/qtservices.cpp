@@ -1,10 +1,15 @@
 #include "qtservices.h"
 #include "answerhook.h"
+#include "window.h"
 #include "windowsearch.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -45,18 +50,60 @@ QMessageBox::StandardButtons qtButtons(Buttons buttons) {
     return QMessageBox::Ok;
 }
 
+// The width a title needs on a title bar: its text in a bold font, with room for the window
+// icon and the minimise, maximise and close buttons beside it.
+int titleBarWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 5 * metrics.height();
+}
+
+// The message box: as wide as its title needs, and a box without Cancel answers only with its
+// buttons (Esc and the close box do nothing in a Yes/No box).
+class MessageBox : public QMessageBox {
+  public:
+    MessageBox(const MessageRequest& request, QWidget* owner)
+        : QMessageBox(qtIcon(request.icon), request.title, {}, qtButtons(request.buttons), owner),
+          onlyButtons_(request.buttons == Buttons::YesNo) {
+        // Prompts may hold what a player typed: shown as typed, never read as markup.
+        setTextFormat(Qt::PlainText);
+        setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+        setText(request.prompt);
+        if (auto* label = findChild<QLabel*>("qt_msgbox_label"))
+            label->setMinimumWidth(titleBarWidth(request.title));
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (onlyButtons_ && event->matches(QKeySequence::Cancel))
+            return event->accept();
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (onlyButtons_)
+            return event->ignore();
+        QMessageBox::closeEvent(event);
+    }
+
+  private:
+    bool onlyButtons_;
+};
+
 } // namespace
 
 Answer QtServices::messageBox(const MessageRequest& request) {
     if (const auto answer = hookAnswer())
         return answerNamed(*answer);
-    QMessageBox box(qtIcon(request.icon), request.title, request.prompt, qtButtons(request.buttons),
-                    QApplication::activeWindow());
+    MessageBox box(request, ownerWindow());
     // Start-up measurements and checks run unattended: a box answers as if closed.
     if (qEnvironmentVariableIsSet("QUIBLAX_EXIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &box, &QMessageBox::close);
-    // Prompts may hold what a player typed: shown as typed, never read as markup.
-    box.setTextFormat(Qt::PlainText);
+        QTimer::singleShot(0, &box, [&box, &request] {
+            box.button(request.buttons == Buttons::YesNo ? QMessageBox::No
+                       : request.buttons == Buttons::Ok  ? QMessageBox::Ok
+                                                         : QMessageBox::Cancel)
+                ->click();
+        });
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -65,10 +112,7 @@ Answer QtServices::messageBox(const MessageRequest& request) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        // Closing the box with Esc or the title bar answers as its last button would.
-        return request.buttons == Buttons::YesNo ? Answer::No
-               : request.buttons == Buttons::Ok  ? Answer::Ok
-                                                 : Answer::Cancel;
+        return Answer::Ok;
     }
 }
 
@@ -76,16 +120,15 @@ std::optional<QString> QtServices::inputBox(const InputRequest& request) {
     if (const auto answer = hookAnswer())
         return answer;
     bool ok = false;
-    QString text =
-        QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                              QLineEdit::Normal, request.defaultText, &ok);
+    QString text = QInputDialog::getText(ownerWindow(), request.title, request.prompt,
+                                         QLineEdit::Normal, request.defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
 std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    QFileDialog dialog(ownerWindow(), request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save || !request.mustExist ? QFileDialog::AnyFile
                                                           : QFileDialog::ExistingFile);

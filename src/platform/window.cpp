@@ -1,8 +1,8 @@
 #include "window.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -95,6 +95,23 @@ class FrameWatcher : public QObject {
     bool timing_ = false;
 };
 
+// While an owned window is shown, its owner hands the focus on to it: a click on a waiting,
+// disabled owner makes that the active window, where Enter and Esc would reach nothing.
+class FocusHandOn : public QObject {
+  public:
+    explicit FocusHandOn(QWidget* owned) : QObject(owned), owned_(owned) {}
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ActivationChange &&
+            static_cast<QWidget*>(object)->isActiveWindow() && owned_->isVisible())
+            owned_->activateWindow();
+        return false;
+    }
+
+  private:
+    QWidget* owned_;
+};
+
 } // namespace
 
 QSize screenSizeTwips(const QWidget* window) {
@@ -116,6 +133,33 @@ void centreWindow(QWidget* window) {
     if (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
         !window->findChild<FrameWatcher*>("platform-frame-watcher", Qt::FindDirectChildrenOnly))
         new FrameWatcher(window);
+}
+
+QWidget* ownerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    // The active window is null while another program has the focus (the paint program, or a
+    // click elsewhere on the desktop).
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    QWidget* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowType() == Qt::Popup ||
+            window->windowType() == Qt::ToolTip)
+            continue;
+        if (window->isEnabled())
+            return window;
+        shown = window;
+    }
+    return shown;
+}
+
+void setOwner(QWidget* window, QWidget* owner) {
+    if (!owner)
+        return;
+    window->winId();
+    window->windowHandle()->setTransientParent(owner->window()->windowHandle());
+    owner->window()->installEventFilter(new FocusHandOn(window));
 }
 
 void setCaption(QWidget* window, const QString& caption) {

@@ -21,6 +21,16 @@ QSize windowSizeTwips(const QWidget* window);
 // written, not taken for the toolkit's modified-marker placeholder.
 void setCaption(QWidget* window, const QString& caption);
 
+// The window a box or dialog shown now belongs to: the modal window that waits for it, else
+// the program's active window, else a visible window of the program that takes input.
+// nullptr while the program shows no window.
+QWidget* ownerWindow();
+
+// Makes a window transient for its owner (it stays above it and goes with it) without making
+// it a child widget, so that disabling the owner while it waits leaves this window usable.
+// While it is shown, the owner made active hands the focus on to it.
+void setOwner(QWidget* window, QWidget* owner);
+
 // A solid background colour given as &H00BBGGRR.
 void setBackground(QWidget* widget, unsigned bgr);
 QColor colourFromBgr(unsigned bgr);

@@ -50,6 +50,9 @@ Form1::Form1(shared::RandomSource* random)
     setObjectName("Form1");
     setWindowTitle(Caption);
     setWindowIcon(QIcon(":/art/squares-icon.png"));
+    // Fixed, with the control box and no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     CMDialog1.DefaultExt = "squ";
     CMDialog1.Filter = "Squares (*.squ)|*.squ|All Files(*.*)|*.*";
     buildControls();

@@ -81,6 +81,10 @@ class NibboletTest : public QObject {
         if (!message || !message->isVisible())
             return;
         QVERIFY(!form->isEnabled());
+        // It stays above the waiting main window and takes input while that is disabled.
+        QVERIFY(message->windowHandle());
+        QCOMPARE(message->windowHandle()->transientParent(), form->windowHandle());
+        QVERIFY(message->isEnabled());
         seen << message->windowTitle() + "|" + message->Label1->text() +
                     (message->Picture1->picture().isNull() ? "|none" : "");
         const Close how = closings.empty() ? Close::Ok : closings.front();

@@ -1,0 +1,195 @@
+#!/usr/bin/env bash
+# What only a window manager shows, checked on the built programs under Xvfb with openbox: the
+# title-bar buttons each window asks for, fixed windows refusing a resize, a window shown while
+# its main window waits staying above it after a click on the main window, and Enter pressing
+# the focused command button.
+#   windowmanager_x11.sh <suite folder>
+set -u
+suite=$(cd "$1" && pwd)
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+work=$(mktemp -d)
+mkdir "$work/windows"
+(cd "$suite" && shopt -s nullglob && cp -- *.HNG *.trv *.trh *.puz *.bmp *.Wav "$work/")
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+displayfile="$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$displayfile")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+
+failed=0
+pass() { echo "ok   $1"; }
+fail() { echo "FAIL $1${2:+: $2}"; failed=1; }
+
+# Starts a program in the working folder; its process id lands in $program_pid.
+start() { # program [VARIABLE=value...]
+    local program=$1
+    shift
+    (cd "$work" && exec env QT_QPA_PLATFORM=xcb QUIBLAX_SPLASH_MS=0 windir="$work/windows" \
+        XDG_CONFIG_HOME="$work/windows" "$@" "$suite/$program" >>"$work/log" 2>&1) &
+    program_pid=$!
+    pids+=("$program_pid")
+}
+
+# The first shown window of a process whose title matches, waiting for it to show.
+window() { # pid title-pattern
+    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1
+}
+
+# The buttons a window asks for in _MOTIF_WM_HINTS: "minimise", "maximise", "close".
+buttons() { # window
+    local hints functions decorations words=()
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.* = //p' | tr -d ' ')
+    functions=$(($(echo "$hints" | cut -d, -f2)))
+    decorations=$(($(echo "$hints" | cut -d, -f3)))
+    (((decorations & 0x20) && (functions & 0x8))) && words+=(minimise)
+    (((decorations & 0x40) && (functions & 0x10))) && words+=(maximise)
+    ((functions & 0x20)) && words+=(close)
+    echo "${words[*]:-none}"
+}
+
+# Sends a window a resize, then minimises and restores it through the window manager: once it
+# is back, the window manager has dealt with the resize before.
+size_after_resize() { # window
+    xdotool windowsize "$1" 900 700
+    xdotool windowminimize --sync "$1" windowactivate --sync "$1" 2>/dev/null
+    xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
+}
+
+# Whether a window goes from the screen within a few seconds.
+gone() { # window
+    for _ in $(seq 50); do
+        xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Row checks. A sizable window's row can add "keeps its bottom strip on the edge" here.
+check_buttons() { # name window expected
+    local got
+    got=$(buttons "$2")
+    [ "$got" = "$3" ] && pass "$1 asks for: $3" ||
+        fail "$1 asks for: $3" "it asks for $got ($(xprop -id "$2" _MOTIF_WM_HINTS))"
+}
+
+check_fixed() { # name window
+    local before after actions
+    actions=$(xprop -id "$2" _NET_WM_ALLOWED_ACTIONS)
+    if echo "$actions" | grep -q -e _NET_WM_ACTION_RESIZE -e _NET_WM_ACTION_MAXIMIZE; then
+        fail "$1 is fixed" "the window manager offers a resize or maximise"
+        return
+    fi
+    before=$(xwininfo -id "$2" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    after=$(size_after_resize "$2")
+    [ "$before" = "$after" ] && pass "$1 refuses a resize" || fail "$1 refuses a resize" "$before became $after"
+}
+
+# Whether `upper` is stacked above `lower` as the window manager lists them, bottom first.
+stacked_above() { # upper lower
+    local list
+    list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ')
+    local upper lower
+    upper=$(echo "$list" | grep -n -x "$(printf '0x%x' "$1")" | cut -d: -f1)
+    lower=$(echo "$list" | grep -n -x "$(printf '0x%x' "$2")" | cut -d: -f1)
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
+
+# Clicks the main window where the waiting window does not cover it, then checks that the
+# waiting window stays above it and that Enter, wherever the focus went, presses its OK.
+check_waiting_window() { # name main waiting
+    local corner
+    corner=$(xwininfo -id "$2" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Height:/ {h = $2} END {print x + 6, y + h - 6}')
+    xdotool mousemove $corner click 1
+    # The click makes the main window active for a moment; the focus comes back to the
+    # waiting window.
+    for _ in $(seq 50); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$3" ] && break
+        sleep 0.1
+    done
+    stacked_above "$3" "$2" && pass "$1 stays above its main window after a click on it" ||
+        fail "$1 stays above its main window after a click on it"
+    xdotool key Return
+    gone "$3" && pass "$1 takes Enter after the click" || fail "$1 takes Enter after the click"
+}
+
+# Ends a program the test started and forgets it.
+stop() { # pid
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
+# Main windows: program | title | buttons | fixed or sizable.
+while IFS='|' read -r program title expected border; do
+    [ -z "$program" ] && continue
+    answers=()
+    [ "$program" = nibbolet ] && answers=(QUIBLAX_ANSWERS="No|Ann")
+    start "$program" "${answers[@]}"
+    main=$(window "$program_pid" "^$title\$")
+    if [ -z "$main" ]; then
+        fail "$program shows its window" "$(tail -3 "$work/log")"
+        continue
+    fi
+    check_buttons "$program" "$main" "$expected"
+    [ "$border" = fixed ] && check_fixed "$program" "$main"
+    stop "$program_pid"
+done <<'EOF'
+squares|QUIBLAX Squares|close|fixed
+gimbo|GimboAgram|close|fixed
+nibbolet|Nibbolet|close|fixed
+about-quiblax|About QUIBLAX Board Games|minimise maximise close|sizable
+maze|QUIBLAX Maze|minimise maximise close|sizable
+EOF
+
+# Enter presses the focused OK of the suite's about program, which ends it.
+start about-quiblax
+main=$(window "$program_pid" '^About QUIBLAX Board Games$')
+xdotool windowactivate --sync "$main" key --window "$main" Tab key Return 2>/dev/null
+(sleep 10 && kill "$program_pid" 2>/dev/null) &
+watchdog=$!
+wait "$program_pid" && pass "Enter presses the focused OK of About QUIBLAX" ||
+    fail "Enter presses the focused OK of About QUIBLAX"
+kill "$watchdog" 2>/dev/null
+
+# Nibbolet: its about box and, after rolls until a special square, its message.
+start nibbolet QUIBLAX_ANSWERS="No|Ann"
+main=$(window "$program_pid" '^Nibbolet$')
+xdotool mousemove --window "$main" 270 10 click 1 # About
+about=$(window "$program_pid" '^About Nibbolet$')
+check_buttons "an about box" "$about" none
+check_fixed "an about box" "$about"
+xdotool windowactivate --sync "$about" key Return
+gone "$about" && pass "an about box takes Enter" || fail "an about box takes Enter"
+message=""
+for _ in $(seq 300); do
+    xdotool mousemove --window "$main" 40 10 click 1 # Roll Dice, then STOP
+    message=$(xdotool search --all --onlyvisible --pid "$program_pid" --name . 2>/dev/null |
+        while read -r w; do
+            xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q "$(printf '0x%x' "$main")\$" && echo "$w"
+        done | head -1)
+    [ -n "$message" ] && break
+    sleep 0.2
+done
+if [ -z "$message" ]; then
+    fail "Nibbolet shows a special square's message"
+else
+    check_buttons "Nibbolet's message" "$message" none
+    check_waiting_window "Nibbolet's message" "$main" "$message"
+fi
+stop "$program_pid"
+
+exit $failed
