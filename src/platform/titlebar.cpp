@@ -27,8 +27,9 @@ bool titled(const QWidget* window) {
 }
 
 void writeHints(QWidget* window) {
+    // Other platforms (offscreen among them) may still answer for X11 without a connection.
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb") || !x11->connection())
         return;
     xcb_connection_t* connection = x11->connection();
     const char* name = "_MOTIF_WM_HINTS";
