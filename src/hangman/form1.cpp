@@ -320,15 +320,6 @@ void Form1::resultClosed() {
     activateWindow();
 }
 
-void Form1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // A click on this window while it waits for the result gives it the focus under a window
-    // manager; the result takes it on, so its OK still answers Enter and Esc.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Form4_ &&
-        Form4_->isVisible())
-        Form4_->activateWindow();
-}
-
 void Form1::Form_KeyPress(int KeyAscii) {
     if (const std::optional<int> index = letterIndex(KeyAscii))
         alpha_Click(*index);

@@ -78,7 +78,6 @@ class Form1 : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void buildControls();

@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QWindow>
 
 namespace hangman {
 
@@ -34,7 +33,7 @@ QLabel* makeFace(QWidget* parent, const QString& name, QRect twips, const QStrin
 
 } // namespace
 
-// No parent: a disabled Form1 would disable its child windows too.
+// Owned, not a child: a disabled Form1 would disable its child windows too.
 Form4::Form4(Form1* game) : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), game_(game) {
     setObjectName("Form4");
     setWindowTitle("Hangman");
@@ -64,15 +63,13 @@ Form4::Form4(Form1* game) : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHin
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     move(platform::twipsPoint(2490, 2895));
+    platform::setOwner(this, game);
 }
 
 void Form4::showResult(bool won, const QString& answer) {
     won_ = won;
     answer_ = answer;
     Form_Activate();
-    if (!windowHandle())
-        winId();
-    windowHandle()->setTransientParent(game_->windowHandle());
     show();
     raise();
     activateWindow();
