@@ -27,6 +27,9 @@ QString matchInFolder(const QString& folder, const QString& name) {
 } // namespace
 
 QString resolveFileName(const QString& stored) {
+    // An exact name always wins, "\" and all: a name the player picked finds that file again.
+    if (!stored.isEmpty() && (QFileInfo::exists(stored) || QFileInfo(stored).isSymLink()))
+        return stored;
     QString path = stored;
     path.replace('\\', '/');
     if (path.isEmpty())

@@ -8,7 +8,8 @@
 // or a command line is a real path and is used as it stands.
 namespace platform {
 
-// The path on disk for a stored name. "\" separates folders; each part that exists on disk is
+// The path on disk for a stored name. A name that names an existing file or folder exactly as
+// it stands is that one. Otherwise "\" separates folders; each part that exists on disk is
 // matched ignoring case (an exact-case match wins, otherwise the first in sorted order); from
 // the first part that does not exist on, the name is kept as given, so a new file is created
 // under the name given, in the folder found.
