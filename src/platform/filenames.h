@@ -15,6 +15,10 @@ namespace platform {
 // under the name given, in the folder found.
 QString resolveFileName(const QString& stored);
 
+// The entry of folder named name ignoring case: the exact name when it exists, otherwise the
+// first such entry in character-code order; empty when there is none.
+QString findIgnoringCase(const QString& folder, const QString& name);
+
 // The Windows directory: the "windir" environment value when it is set, otherwise the suite's
 // own folder under the user's configuration home (created on first use). No trailing separator.
 QString windowsDirectory();
