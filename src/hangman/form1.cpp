@@ -12,6 +12,7 @@
 #include "shared/files.h"
 #include "shared/numbertext.h"
 #include "shared/splash.h"
+#include "shared/uppercase.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -221,7 +222,7 @@ void Form1::Form_Load() {
         settingsProblem(problem);
     problem.clear();
     key = "HeadMoves";
-    HANGMAN1_.HeadMoves = settings.ReadSetting(key, &problem) == "TRUE";
+    HANGMAN1_.HeadMoves = shared::upperCase(settings.ReadSetting(key, &problem)) == "TRUE";
     if (!problem.isEmpty())
         settingsProblem(problem);
     NewGame1_Click();

@@ -23,7 +23,7 @@ SettingLines holdLines(const QStringList& lines) {
     SettingLines result;
     for (const QString& line : lines) {
         if (result.held.size() < MaxSettingLines)
-            result.held << shared::upperCase(line);
+            result.held << line;
         else
             result.beyond << line;
     }
@@ -47,8 +47,9 @@ bool writeLines(const QString& path, const QStringList& lines, QString* problem)
     return writer.save(platform::resolveFileName(path), problem);
 }
 
+// Keys match whatever case a line is in; a line's value keeps the case it was written in.
 bool matches(const QString& line, const QString& key) {
-    return line.size() > key.size() && line.startsWith(key);
+    return line.size() > key.size() && shared::upperCase(line).startsWith(key);
 }
 
 } // namespace
@@ -73,8 +74,7 @@ QString settingValue(const QStringList& lines, const QString& key) {
 
 QStringList withSetting(QStringList lines, const QString& key, const QString& value) {
     for (QString& line : lines)
-        if (matches(line, key))
-            line = key + '=' + value;
+        line = matches(line, key) ? key + '=' + value : shared::upperCase(line);
     return lines;
 }
 
@@ -91,9 +91,8 @@ QString SettingsFile::ReadSetting(QString& Key, QString* problem) const {
     return settingValue(holdLines(*lines).held, Key);
 }
 
-bool SettingsFile::WriteSetting(QString& Key, QString& Value, QString* problem) const {
+bool SettingsFile::WriteSetting(QString& Key, const QString& Value, QString* problem) const {
     Key = shared::upperCase(Key);
-    Value = shared::upperCase(Value);
     if (!fileExists(path_))
         return writeLines(path_, {Key + '=' + Value}, problem);
     std::optional<QStringList> lines = readLines(path_, problem);

@@ -66,7 +66,7 @@ void CommonDialog::setAction(int action) {
             throw RunTimeError(error::DialogCancelled, "Cancel was selected.");
         return;
     }
-    FileName = withDefaultExtension(*chosen, DefaultExt);
+    FileName = *chosen;
 }
 
 std::optional<QString> chooseFile(CommonDialog& dialog, const QString& title, int action) {

@@ -6,12 +6,9 @@
 
 namespace platform {
 
-namespace {
-
-// The entry of folder matching name ignoring case: exact case first, otherwise the first in
-// character-code order (so "CAT.BMP" before "Cat.bmp" before "cat.bmp", whatever the locale);
-// empty when there is none.
-QString matchInFolder(const QString& folder, const QString& name) {
+// Exact case first, otherwise the first in character-code order (so "CAT.BMP" before "Cat.bmp"
+// before "cat.bmp", whatever the locale).
+QString findIgnoringCase(const QString& folder, const QString& name) {
     const QString exact = QDir(folder).filePath(name);
     if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
         return name;
@@ -24,9 +21,10 @@ QString matchInFolder(const QString& folder, const QString& name) {
     return best;
 }
 
-} // namespace
-
 QString resolveFileName(const QString& stored) {
+    // An exact name always wins, "\" and all: a name the player picked finds that file again.
+    if (!stored.isEmpty() && (QFileInfo::exists(stored) || QFileInfo(stored).isSymLink()))
+        return stored;
     QString path = stored;
     path.replace('\\', '/');
     if (path.isEmpty())
@@ -40,7 +38,7 @@ QString resolveFileName(const QString& stored) {
             const QString folder =
                 (absolute ? "/" : "") +
                 (resolved.isEmpty() ? QString(absolute ? "" : ".") : resolved.join('/'));
-            const QString match = matchInFolder(folder.isEmpty() ? "/" : folder, part);
+            const QString match = findIgnoringCase(folder.isEmpty() ? "/" : folder, part);
             if (match.isEmpty()) {
                 found = false;
                 resolved << part;

@@ -1,4 +1,5 @@
 #include "helplaunch.h"
+#include "filenames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,7 +64,8 @@ bool shell(const QString& commandLine, WindowStyle style, const QString& program
         return false;
     }
     for (const QString& word : words) {
-        if (word.endsWith(".hlp", Qt::CaseInsensitive) && !QFileInfo::exists(word)) {
+        if (word.endsWith(".hlp", Qt::CaseInsensitive) &&
+            !QFileInfo(resolveFileName(word)).isFile()) {
             msgBox(QString("The help file %1 cannot be found in %2.")
                        .arg(word, QDir::toNativeSeparators(QDir::currentPath())),
                    Buttons::Ok, Icon::Exclamation);

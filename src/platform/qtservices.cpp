@@ -1,12 +1,12 @@
 #include "qtservices.h"
 #include "answerhook.h"
+#include "filedialog.h"
 #include "window.h"
 #include "windowsearch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -128,21 +128,7 @@ std::optional<QString> QtServices::inputBox(const InputRequest& request) {
 }
 
 std::optional<QString> QtServices::fileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(ownerWindow(), request.title);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save || !request.mustExist ? QFileDialog::AnyFile
-                                                          : QFileDialog::ExistingFile);
-    dialog.setNameFilters(request.nameFilters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < request.nameFilters.size())
-        dialog.selectNameFilter(request.nameFilters.at(request.selectedFilter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (!request.fileName.isEmpty() && !request.fileName.contains('*') &&
-        !request.fileName.contains('?'))
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(request, ownerWindow());
 }
 
 bool QtServices::startProgram(const QString& program, const QStringList& arguments) {

@@ -146,19 +146,32 @@ class Form1Test : public QObject {
     }
 
     void aMissingSetGoesToOptionsAndThePickedSetIsRemembered() {
-        QFile::rename(set(), work->filePath("Other.hng"));
-        services->fileAnswers = {work->filePath("Other.hng")};
+        // The picked file is played, not one whose name differs only in case or reads "\\"
+        // as a folder, in this run and after a restart.
+        const QString picked = work->filePath("bs\\Other.hng");
+        QFile::rename(set(), picked);
+        const QByteArray other = "Other\r\n 1, 0\r\nA, B\r\n";
+        const QStringList others = {work->filePath("BS\\OTHER.HNG"),
+                                    work->filePath("bs/Other.hng")};
+        QVERIFY(QDir(work->path()).mkdir("bs"));
+        for (const QString& path : others)
+            QVERIFY(write(path, other));
+        services->fileAnswers = {picked};
         start();
         QCOMPARE(services->prompts(), QStringList({"No puzzles found!  Going to Options"}));
         QCOMPARE(services->fileDialogs[0].title, QString("Select Hangman File"));
         QVERIFY(services->fileDialogs[0].mustExist && !services->fileDialogs[0].save);
-        const QString upper = work->filePath("Other.hng").toUpper();
-        QCOMPARE(form->PuzzleName(), upper);
+        QCOMPARE(form->PuzzleName(), picked);
         QCOMPARE(contentOf(work->filePath("win/HangQZ.Ini")),
-                 "PUZZLENAME=" + upper.toLatin1() + "\r\nHEADMOVES=FALSE\r\n");
+                 "PUZZLENAME=" + picked.toLatin1() + "\r\nHEADMOVES=FALSE\r\n");
         // Options played the first puzzle, then the interrupted step the second.
         QCOMPARE(form->title->text(), QString("Clue:  Peru"));
-        QVERIFY(contentOf(work->filePath("Other.hng")).contains(" 3,  2"));
+        QVERIFY(contentOf(picked).contains(" 3,  2"));
+        delete form;
+        start();
+        QCOMPARE(form->title->text(), QString("Clue:  Japan"));
+        for (const QString& path : others)
+            QCOMPARE(contentOf(path), other);
     }
 
     void aBadSetIsLeftAsItWasAndTheGameGoesToOptions() {

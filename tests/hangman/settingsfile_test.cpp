@@ -37,12 +37,12 @@ TEST(Settings, TheReaderMatchesPrefixesTakesTheLastMatchAndCreatesAMissingFile) 
         QByteArray after;
     } cases[] = {
         {Missing, "PuzzleName", "CAPITALS.HNG", defaults},
-        {Missing, "HeadMoves", "FALSE", defaults},
-        {"headmoves=True\r\n", "HeadMoves", "TRUE", "headmoves=True\r\n"},
-        {"PuzzleNames=b.hng\r\n", "PuzzleName", "B.HNG", ""},
+        {Missing, "HeadMoves", "False", defaults},
+        {"headmoves=True\r\n", "HeadMoves", "True", "headmoves=True\r\n"},
+        {"PuzzleNames=b.hng\r\n", "PuzzleName", "b.hng", ""},
         {"PuzzleName\r\nPuzzleName=\r\n", "PuzzleName", "", ""},
-        {"PuzzleName=a\r\nx=1\r\nPUZZLENAME = c.hng  \r\n", "PuzzleName", "C.HNG", ""},
-        {"PuzzleNameX\r\n", "PuzzleName", "PUZZLENAMEX", ""},
+        {"PuzzleName=a\r\nx=1\r\nPUZZLENAME = c\\Set.hng  \r\n", "PuzzleName", "c\\Set.hng", ""},
+        {"PuzzleNameX\r\n", "PuzzleName", "PuzzleNameX", ""},
         {numberedLines(50) + "PuzzleName=beyond\r\n", "PuzzleName", "", ""},
     };
     for (const auto& c : cases) {
@@ -59,16 +59,17 @@ TEST(Settings, TheReaderMatchesPrefixesTakesTheLastMatchAndCreatesAMissingFile) 
     }
 }
 
-TEST(Settings, TheWriterUpperCasesEveryLineRewritesEveryMatchAndAddsNoKey) {
+// The value keeps its case, so the very file that was picked is found again.
+TEST(Settings, TheWriterUpperCasesEveryOtherLineRewritesEveryMatchAndAddsNoKey) {
     const struct {
         QByteArray before, after;
     } cases[] = {
-        {Missing, "PUZZLENAME=/HOME/NEW.HNG\r\n"},
+        {Missing, "PUZZLENAME=/home/New.hng\r\n"},
         {"HeadMoves=true\r\nPuzzleName=a\r\n; note\r\npuzzlenames=b\r\n",
-         "HEADMOVES=TRUE\r\nPUZZLENAME=/HOME/NEW.HNG\r\n; NOTE\r\nPUZZLENAME=/HOME/NEW.HNG\r\n"},
+         "HEADMOVES=TRUE\r\nPUZZLENAME=/home/New.hng\r\n; NOTE\r\nPUZZLENAME=/home/New.hng\r\n"},
         {"HeadMoves=False\r\nPuzzleName\r\n", "HEADMOVES=FALSE\r\nPUZZLENAME\r\n"},
         {numberedLines(49) + "PuzzleName=a\r\npuzzlename=beyond\r\n",
-         numberedLines(49).toUpper() + "PUZZLENAME=/HOME/NEW.HNG\r\npuzzlename=beyond\r\n"},
+         numberedLines(49).toUpper() + "PUZZLENAME=/home/New.hng\r\npuzzlename=beyond\r\n"},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -77,7 +78,7 @@ TEST(Settings, TheWriterUpperCasesEveryLineRewritesEveryMatchAndAddsNoKey) {
         }
         QString key = "PuzzleName", value = "/home/New.hng", problem;
         EXPECT_TRUE(SettingsFile(winDirFrom(dir.path())).WriteSetting(key, value, &problem));
-        EXPECT_EQ(value, "/HOME/NEW.HNG");
+        EXPECT_EQ(key, "PUZZLENAME");
         EXPECT_EQ(contentOf(dir.filePath("HangQZ.Ini")), c.after) << c.before.toStdString();
     }
 }

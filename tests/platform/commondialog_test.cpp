@@ -1,8 +1,14 @@
 #include "platform/commondialog.h"
+#include "platform/filedialog.h"
 #include "platform/runtimeerror.h"
 #include "scriptedservices.h"
+#include "testfiles.h"
 
+#include <QAbstractItemView>
+#include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using platform::CommonDialog;
@@ -122,4 +128,95 @@ TEST(CommonDialogRun, AWildcardNameListsTheFilesWhenTheFilterIsADescriptionAlone
     ASSERT_EQ(services.fileDialogs.size(), 2);
     EXPECT_EQ(services.fileDialogs[0].nameFilters, QStringList({"*.PUZ"}));
     EXPECT_EQ(services.fileDialogs[1].nameFilters, QStringList({"Squares (*.squ)"}));
+}
+
+// The dialog on the screen, typed into as a player types: the name box, then Enter.
+TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
+    QTemporaryDir dir;
+    for (const char* name : {"CAPITALS.HNG", "set.hng", "SET.HNG", "noext", "a.squ", "b.txt"})
+        ASSERT_TRUE(write(dir.filePath(name), name));
+    ScriptedServices services;
+    services.messageAnswers = {platform::Answer::Ok, platform::Answer::No, platform::Answer::Yes};
+    const char* const stays = "(the dialog stays open)";
+    const struct {
+        bool save, mustExist;
+        const char* extension;
+        const char* typed;
+        const char* chosen;
+        bool confirm = false; // asks before replacing a file
+    } cases[] = {
+        {false, true, "hng", "CAPITALS", "CAPITALS.HNG"},
+        {false, true, "hng", "capitals.hng", "CAPITALS.HNG"},
+        {false, true, "hng", "set.hng", "set.hng"},
+        {false, true, "hng", "Set", "SET.HNG"},
+        {false, true, "hng", "missing", stays},
+        {false, false, "squ", "noext", "noext"},
+        {false, false, "squ", "new", "new.squ"},
+        {true, false, "squ", "noext", "noext"},
+        {true, false, "squ", "noext", stays, true},
+        {true, false, "squ", "noext", "noext", true},
+        {true, false, "squ", "new", "new.squ"},
+        {true, false, "squ", "sv\\out", "sv\\out.squ"},
+        {true, false, "squ", "*.squ", stays},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        platform::FileDialogRequest request;
+        request.save = c.save;
+        request.mustExist = c.mustExist;
+        request.defaultSuffix = c.extension;
+        request.confirmOverwrite = c.confirm;
+        request.nameFilters = {"All Files (*)"};
+        platform::FileDialog dialog(request, nullptr);
+        dialog.setDirectory(dir.path());
+        dialog.show();
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_TRUE(name);
+        QTest::keyClicks(name, c.typed);
+        QTest::keyClick(name, Qt::Key_Return);
+        if (c.chosen == stays) {
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_TRUE(dialog.chosen().isEmpty());
+        } else {
+            EXPECT_FALSE(dialog.isVisible());
+            EXPECT_EQ(dialog.chosen().toStdString(), dir.filePath(c.chosen).toStdString());
+        }
+    }
+    EXPECT_EQ(
+        services.prompts(),
+        QStringList({"missing cannot be found.\nCheck the name, or choose the file in the list.",
+                     "noext already exists.\nDo you want to replace it?",
+                     "noext already exists.\nDo you want to replace it?"}));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("*.squ")));
+}
+
+TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.squ", "b.txt", "c.SQU"})
+        ASSERT_TRUE(write(dir.filePath(name), name));
+    ScriptedServices services;
+    platform::FileDialogRequest request;
+    request.save = true;
+    request.nameFilters = {"Squares (*.squ)", "All Files (*)"};
+    request.selectedFilter = 1;
+    platform::FileDialog dialog(request, nullptr);
+    dialog.setDirectory(dir.path());
+    dialog.show();
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_TRUE(name);
+    QTest::keyClicks(name, "*.txt");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.selectedNameFilter(), "*.txt");
+    auto* list = dialog.findChild<QAbstractItemView*>("listView");
+    ASSERT_TRUE(list);
+    const auto listed = [list] {
+        QStringList names;
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+        return names;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == QStringList{"b.txt"}; }))
+        << listed().join(", ").toStdString();
+    EXPECT_TRUE(services.messages.isEmpty());
 }

@@ -49,11 +49,14 @@ TEST(ResolveFileName, StoredNamesFindTheirFilesIgnoringCase) {
     touch(root + "/Win/Pictures/CAT.BMP");
     touch(root + "/Win/Pictures/dog.bmp");
     touch(root + "/Win/HangQZ.Ini");
+    touch(root + "/Win/Pictures\\CAT.BMP");
     const struct {
         QString stored;
         QString expected;
     } cases[] = {
-        {root + "/Win/Pictures/cat.bmp", root + "/Win/Pictures/cat.bmp"},    // exact case wins
+        {root + "/Win/Pictures/cat.bmp", root + "/Win/Pictures/cat.bmp"},   // exact case wins
+        {root + "/Win/Pictures\\CAT.BMP", root + "/Win/Pictures\\CAT.BMP"}, // an exact name wins
+        {root + "/Win/Pictures\\Cat.bmp", root + "/Win/Pictures/Cat.bmp"},
         {root + "/win/pictures/Cat.Bmp", root + "/Win/Pictures/CAT.BMP"},    // first in order
         {root + "\\WIN\\PICTURES\\DOG.BMP", root + "/Win/Pictures/dog.bmp"}, // backslashes
         {root + "/WIN/hangqz.ini", root + "/Win/HangQZ.Ini"},

@@ -17,7 +17,8 @@ struct HelpFolder {
         viewer.write("#!/bin/sh\n");
         viewer.close();
         viewer.setPermissions(viewer.permissions() | QFileDevice::ExeOwner);
-        QFile help(dir.filePath("squares.hlp"));
+        // Found ignoring case, like every name the games store.
+        QFile help(dir.filePath("SQUARES.HLP"));
         help.open(QIODevice::WriteOnly);
         help.write("# Squares\n");
         help.close();
