@@ -28,9 +28,10 @@ bool titled(const QWidget* window) {
 
 void writeHints(QWidget* window) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // The offscreen platform answers too, with no connection unless a display is named.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     const char* name = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
