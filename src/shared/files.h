@@ -14,7 +14,7 @@ namespace shared {
 namespace limit {
 inline constexpr qint64 SmallFile = 64 * 1024;      // saved games, mazes, settings
 inline constexpr qint64 DataFile = 4 * 1024 * 1024; // puzzle sets, category files
-inline constexpr qint64 Picture = 32 * 1024 * 1024; // bitmaps and sounds
+inline constexpr qint64 Sound = 32 * 1024 * 1024;   // wave files; pictures: bitmapfile.h
 } // namespace limit
 
 // Reads a regular file of at most maxBytes. nullopt when it cannot, with problem set to a

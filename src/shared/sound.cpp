@@ -6,8 +6,8 @@
 namespace shared {
 
 void playWave(const QString& name) {
-    platform::services().playWave(
-        name, readFile(platform::resolveFileName(name), limit::Picture, nullptr));
+    platform::services().playWave(name,
+                                  readFile(platform::resolveFileName(name), limit::Sound, nullptr));
 }
 
 } // namespace shared
