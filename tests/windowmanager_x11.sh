@@ -19,7 +19,7 @@ cleanup() {
     wait 2>/dev/null
     rm -rf "$work"
 }
-trap cleanup EXIT
+trap 'cleanup; exit 1' INT TERM
 
 displayfile="$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
@@ -67,6 +67,16 @@ size_after_resize() { # window
     xdotool windowsize "$1" 900 700
     xdotool windowminimize --sync "$1" windowactivate --sync "$1" 2>/dev/null
     xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
+}
+
+# Makes a window the active one and waits until it is.
+activate() { # window
+    for _ in $(seq 50); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        xdotool windowactivate "$1" 2>/dev/null
+        sleep 0.1
+    done
+    return 1
 }
 
 # Whether a window goes from the screen within a few seconds.
@@ -158,12 +168,43 @@ EOF
 # Enter presses the focused OK of the suite's about program, which ends it.
 start about-quiblax
 main=$(window "$program_pid" '^About QUIBLAX Board Games$')
-xdotool windowactivate --sync "$main" key --window "$main" Tab key Return 2>/dev/null
+activate "$main" && xdotool key Tab Return
 (sleep 10 && kill "$program_pid" 2>/dev/null) &
 watchdog=$!
-wait "$program_pid" && pass "Enter presses the focused OK of About QUIBLAX" ||
+wait "$program_pid"
+# Ended by itself, not by the watchdog (its exit status is the sanitizers' business).
+kill "$watchdog" 2>/dev/null && pass "Enter presses the focused OK of About QUIBLAX" ||
     fail "Enter presses the focused OK of About QUIBLAX"
-kill "$watchdog" 2>/dev/null
+
+# The shown window of a process that is transient for the given main window, if any.
+owned_window() { # pid main
+    xdotool search --all --onlyvisible --pid "$1" --name '' 2>/dev/null | while read -r w; do
+        [ "$w" != "$2" ] &&
+            xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q "$(printf '0x%x' "$2")\$" && echo "$w"
+    done | head -1
+}
+
+# Hangman: letters guessed until the game ends and its result window shows.
+start hangman
+main=$(window "$program_pid" '^Hangman - ')
+result=""
+activate "$main"
+for letter in e t a o i n s h r d l u c m w f g y p b v k j x q z; do
+    xdotool key "$letter"
+    result=$(owned_window "$program_pid" "$main")
+    [ -n "$result" ] && break
+done
+for _ in $(seq 50); do
+    [ -n "$result" ] && break
+    sleep 0.1
+    result=$(owned_window "$program_pid" "$main")
+done
+if [ -z "$result" ]; then
+    fail "Hangman shows its result window" "active $(xdotool getactivewindow 2>&1), main $main, $(tail -2 "$work/log")"
+else
+    check_waiting_window "Hangman's result window" "$main" "$result"
+fi
+stop "$program_pid"
 
 # Nibbolet: its about box and, after rolls until a special square, its message.
 start nibbolet QUIBLAX_ANSWERS="No|Ann"
@@ -172,15 +213,12 @@ xdotool mousemove --window "$main" 270 10 click 1 # About
 about=$(window "$program_pid" '^About Nibbolet$')
 check_buttons "an about box" "$about" none
 check_fixed "an about box" "$about"
-xdotool windowactivate --sync "$about" key Return
+activate "$about" && xdotool key Return
 gone "$about" && pass "an about box takes Enter" || fail "an about box takes Enter"
 message=""
 for _ in $(seq 300); do
     xdotool mousemove --window "$main" 40 10 click 1 # Roll Dice, then STOP
-    message=$(xdotool search --all --onlyvisible --pid "$program_pid" --name . 2>/dev/null |
-        while read -r w; do
-            xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q "$(printf '0x%x' "$main")\$" && echo "$w"
-        done | head -1)
+    message=$(owned_window "$program_pid" "$main")
     [ -n "$message" ] && break
     sleep 0.2
 done
@@ -192,4 +230,5 @@ else
 fi
 stop "$program_pid"
 
+cleanup
 exit $failed

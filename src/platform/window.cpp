@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -95,21 +96,30 @@ class FrameWatcher : public QObject {
     bool timing_ = false;
 };
 
-// While an owned window is shown, its owner hands the focus on to it: a click on a waiting,
-// disabled owner makes that the active window, where Enter and Esc would reach nothing.
+// While an owned window is shown, its owner takes no focus from the window manager and hands
+// the focus on to it should it become active: a click on a waiting, disabled owner must not
+// leave the keyboard with a window where Enter and Esc reach nothing.
 class FocusHandOn : public QObject {
   public:
-    explicit FocusHandOn(QWidget* owned) : QObject(owned), owned_(owned) {}
+    FocusHandOn(QWidget* owned, QWidget* owner) : QObject(owned), owned_(owned), owner_(owner) {
+        owned->installEventFilter(this);
+        owner->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::ActivationChange &&
-            static_cast<QWidget*>(object)->isActiveWindow() && owned_->isVisible())
+        if (object == owned_ && owner_ &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+            if (QWindow* handle = owner_->windowHandle())
+                handle->setFlag(Qt::WindowDoesNotAcceptFocus, event->type() == QEvent::Show);
+        if (object == owner_ && event->type() == QEvent::ActivationChange &&
+            owner_->isActiveWindow() && owned_->isVisible())
             owned_->activateWindow();
         return false;
     }
 
   private:
     QWidget* owned_;
+    QPointer<QWidget> owner_;
 };
 
 } // namespace
@@ -159,7 +169,7 @@ void setOwner(QWidget* window, QWidget* owner) {
         return;
     window->winId();
     window->windowHandle()->setTransientParent(owner->window()->windowHandle());
-    owner->window()->installEventFilter(new FocusHandOn(window));
+    new FocusHandOn(window, owner->window());
 }
 
 void setCaption(QWidget* window, const QString& caption) {

@@ -105,10 +105,13 @@ TEST(QtServicesOwner, AnOwnedWindowStaysUsableWhileItsOwnerIsDisabled) {
     ASSERT_TRUE(message.windowHandle());
     EXPECT_EQ(message.windowHandle()->transientParent(), main.windowHandle());
     EXPECT_TRUE(message.isEnabled());
+    // The window manager gives the waiting main window no focus while the message is up.
+    EXPECT_TRUE(main.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
     // A click on the waiting main window makes it active for a moment; the focus comes back.
     QApplication::setActiveWindow(&main);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&message));
     message.hide();
+    EXPECT_FALSE(main.windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
     QApplication::setActiveWindow(&main);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
 }
