@@ -93,7 +93,7 @@ LoadedChampions loadChampions(const QString& path) {
         return loaded;
     }
     const std::optional<QByteArray> content =
-        shared::readFile(file, shared::limit::SmallFile, &loaded.problem);
+        shared::readFilePrefix(file, shared::limit::SmallFile, &loaded.problem);
     if (!content) {
         loaded.state = FileState::Unreadable;
         return loaded;

@@ -47,7 +47,7 @@ std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
 std::variant<Colours, QString> readSquFile(const QString& path) {
     QString problem;
     std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &problem, "saved game");
+        shared::readFilePrefix(path, shared::limit::SmallFile, &problem, "saved game");
     if (!content)
         return problem;
     return parseSquFile(*content);

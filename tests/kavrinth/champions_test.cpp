@@ -111,6 +111,9 @@ TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
     expected[0] = {"ABC", 120};
     EXPECT_EQ(contentOf(path), championsBytes(expected));
     EXPECT_EQ(loadChampions(path).state, FileState::Read);
+    // Only the first 20 items count: notes after them, however long, are passed over.
+    ASSERT_TRUE(write(path, contentOf(path) + QByteArray("notes\r\n").repeated(10000)));
+    EXPECT_EQ(loadChampions(path).list, expected);
 
     // A list that cannot be read stays as it is.
     const QByteArray cut = championsBytes(expected).left(30);
