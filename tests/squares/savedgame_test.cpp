@@ -66,9 +66,12 @@ TEST(SavedGame, DamagedFilesNameTheirProblem) {
         {"word", lines(10, " 255 \r\n") + "red\r\n" + lines(43, " 0 \r\n"),
          "Item 11 is not a number"},
         {"blank line", lines(53, " 255 \r\n") + "\r\n", "Item 54 is not a number"},
-        {"too large", " 16777216 \r\n" + lines(53, " 0 \r\n"), "Item 1 is not a colour"},
+        {"too large", " 16777216 \r\n" + lines(53, " 0 \r\n"), "Item 1 is not a colour: 16777216."},
+        {"beyond a double", lines(53, " 0 \r\n") + " 1e400 ", "Item 54 is not a colour: 1e400."},
+        {"60,000 digits", QByteArray("1234567890").repeated(6000) + "\r\n" + lines(53, " 0 \r\n"),
+         "Item 1 is not a colour: 1234567890123456789\u2026."},
         {"negative", lines(5, " 0 \r\n") + "-1 \r\n" + lines(48, " 0 \r\n"),
-         "Item 6 is not a colour"},
+         "Item 6 is not a colour: -1."},
     };
     for (const auto& c : cases) {
         const auto read = parseSquFile(c.content);
