@@ -70,7 +70,7 @@ std::variant<SavedGame, QString> parseHexFile(const QByteArray& content) {
 std::variant<SavedGame, QString> readHexFile(const QString& path) {
     QString problem;
     const std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &problem);
+        shared::readFilePrefix(path, shared::limit::SmallFile, &problem);
     if (!content)
         return problem;
     return parseHexFile(*content);

@@ -55,10 +55,13 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
         return QString("A double quote in the title is not closed.");
     PuzzleSet set;
     set.title = *title;
-    // A whole number of at least `least`, or nullopt after noting why it is none.
+    // A whole number of at least `least`, or nullopt after noting why it is none; its item
+    // stays in numberItem for a message.
     QString problem;
+    QString numberItem;
     const auto number = [&](const QString& what, int least) -> std::optional<double> {
         const std::optional<QString> item = next();
+        numberItem = item.value_or(QString());
         const std::optional<double> value = item ? wholeNumber(*item, least) : std::nullopt;
         if (!value)
             problem = item ? QString("%1 is not a whole number of %2 or more.").arg(what).arg(least)
@@ -68,6 +71,7 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
     const std::optional<double> count = number("The number of puzzles, after the title,", 1);
     if (!count)
         return problem;
+    const QString countItem = numberItem;
     const std::optional<double> position =
         number("The last puzzle played, after the number of puzzles,", 0);
     if (!position)
@@ -80,7 +84,7 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
             return QString("A double quote in puzzle %1 is not closed.").arg(n);
         if (!answer)
             return QString("It should hold %1 puzzles but holds only %2.")
-                .arg(shared::decimalNumberText(*count).trimmed())
+                .arg(shared::itemForMessage(countItem))
                 .arg(n - 1);
         if (answer->size() > MaxAnswerLength)
             return QString("The answer of puzzle %1 is longer than %2 characters.")

@@ -34,10 +34,22 @@ std::optional<Champions> parseChampions(const QByteArray& content) {
     return list;
 }
 
+namespace {
+
+// Initials are written raw, except those that the item reading would split at a comma or a
+// line end: they go back in the double quotes they were read from, which never hold a quote.
+QString initialsLine(const QString& initials) {
+    const bool splits =
+        initials.contains(',') || initials.contains('\r') || initials.contains('\n');
+    return splits && !initials.contains('"') ? '"' + initials + '"' : initials;
+}
+
+} // namespace
+
 QByteArray championsBytes(const Champions& list) {
     shared::TextFileWriter writer;
     for (const Champion& entry : list) {
-        writer.writeTextLine(entry.initials);
+        writer.writeTextLine(initialsLine(entry.initials));
         writer.writeNumberLine(entry.score);
     }
     return writer.content();
@@ -81,7 +93,7 @@ LoadedChampions loadChampions(const QString& path) {
         return loaded;
     }
     const std::optional<QByteArray> content =
-        shared::readFile(file, shared::limit::SmallFile, &loaded.problem);
+        shared::readFilePrefix(file, shared::limit::SmallFile, &loaded.problem);
     if (!content) {
         loaded.state = FileState::Unreadable;
         return loaded;

@@ -56,7 +56,7 @@ PieceFileRead readPieceSetting(const QString& path) {
         return read;
     }
     const std::optional<QByteArray> content =
-        shared::readFile(file, shared::limit::SmallFile, &read.problem);
+        shared::readFilePrefix(file, shared::limit::SmallFile, &read.problem);
     if (!content) {
         read.state = PieceFileState::Unreadable;
         read.setting = defaultSetting;

@@ -29,8 +29,9 @@ std::variant<MazeFile, QString> parseMazFile(const QByteArray& content) {
 
 std::variant<MazeFile, QString> readMazFile(const QString& path) {
     QString problem;
+    // Only the first 72 characters of a row count, but rows may be padded far past them.
     const std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &problem, "maze");
+        shared::readFilePrefix(path, shared::limit::DataFile, &problem, "maze");
     if (!content)
         return problem;
     return parseMazFile(*content);

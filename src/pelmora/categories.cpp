@@ -54,15 +54,12 @@ QuestionRead readQuestion(const QByteArray& content, qint64& placeHolder, int& s
     ++placeHolder;
 
     const auto hasLine = [&] { return pos < lines.size(); };
-    if (!hasLine()) {
+    if (pos + 1 >= lines.size()) {
         placeHolder = 0;
+        read.cutShort = true;
         return read;
     }
     read.question = lines[pos++];
-    if (!hasLine()) {
-        placeHolder = 0;
-        return read;
-    }
     const double right = shared::textToNumber(lines[pos++]);
     read.rightAnswer = int(std::clamp(std::trunc(right), -1.0, 5.0));
     read.answerCount = 4;

@@ -24,7 +24,8 @@ std::vector<Category> readCategories(const QStringList& listing);
 
 // The next question of a category file.
 struct QuestionRead {
-    bool found = false; // false: the file holds no "QUESTION" header at all
+    bool found = false;    // false: the file holds no "QUESTION" header at all
+    bool cutShort = false; // the file ends before the question's right-answer line
     QString question;
     int rightAnswer = 0;
     int answerCount = 0;
@@ -32,8 +33,8 @@ struct QuestionRead {
 
 // Asks question placeHolder + 1 of a category file's content, filling answers 1..4 as they
 // are read (entries not reached keep what they held). placeHolder counts the question as
-// asked, and returns to 0 after the file's last question. A place beyond the file's questions
-// asks the first one. Never reads past the end of the content.
+// asked, and returns to 0 after the file's last question or a record cut short. A place
+// beyond the file's questions asks the first one. Never reads past the end of the content.
 QuestionRead readQuestion(const QByteArray& content, qint64& placeHolder, int& skipCount,
                           std::array<QString, 5>& answers);
 

@@ -332,17 +332,22 @@ void Form1::Command2_Click(int Index) {
     PELMORA1.AnswerCount = read.answerCount;
     PELMORA1.ChosenAnswer = 0;
     writeSetting("PlaceHolders", file, PELMORA1.PlaceHolder[j]);
-    {
-        Form2 question(PELMORA1, this);
-        question.exec();
-    }
-    if (PELMORA1.ChosenAnswer == read.rightAnswer) {
-        Command2[Index]->hide();
+    if (read.cutShort) {
+        // Nothing to answer, so nothing to win: the tile stays.
+        complain("The category file " + file +
+                 " ends in the middle of a question, so it cannot be asked.");
     } else {
-        platform::msgBox(
-            "Sorry, that is incorrect. \r\n\r\nQuestion:  " + PELMORA1.Question +
-                "\r\n\r\nAnswer:  " + rightAnswerText(PELMORA1.Answers, read.rightAnswer) + ".",
-            platform::Buttons::Ok, platform::Icon::None, "Oops");
+        {
+            Form2 question(PELMORA1, this);
+            question.exec();
+        }
+        if (PELMORA1.ChosenAnswer == read.rightAnswer)
+            Command2[Index]->hide();
+        else
+            platform::msgBox(
+                "Sorry, that is incorrect. \r\n\r\nQuestion:  " + PELMORA1.Question +
+                    "\r\n\r\nAnswer:  " + rightAnswerText(PELMORA1.Answers, read.rightAnswer) + ".",
+                platform::Buttons::Ok, platform::Icon::None, "Oops");
     }
     PELMORA1.GameState = LastChance;
     for (int i = PELMORA1.FirstTile; i <= PELMORA1.LastTile; ++i)

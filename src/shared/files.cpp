@@ -91,10 +91,10 @@ void syncFolder(const QString& folder) {
         ::fsync(dir.fd);
 }
 
-} // namespace
+enum class Part { Whole, Prefix };
 
-std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
-                                   const QString& kind) {
+std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QString* problem,
+                                      const QString& kind, Part part) {
     // Non-blocking, so a FIFO cannot hang the game before it is refused below.
     Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
@@ -112,14 +112,14 @@ std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString
     }
     const QString tooLarge =
         QString("It is too large for a %1: more than %2 bytes.").arg(kind).arg(maxBytes);
-    if (info.st_size > maxBytes) {
+    if (part == Part::Whole && info.st_size > maxBytes) {
         setProblem(problem, tooLarge);
         return std::nullopt;
     }
     // Read to the end, not to the size stat gave: the file may grow meanwhile, and some
     // files report no size at all. One byte past the limit shows a file that is too large.
     QByteArray content;
-    content.resize(qsizetype(std::max<qint64>(info.st_size, 4096)) + 1);
+    content.resize(qsizetype(std::min(std::max<qint64>(info.st_size, 4096), maxBytes)) + 1);
     qsizetype total = 0;
     while (total <= maxBytes) {
         if (total == content.size())
@@ -135,12 +135,24 @@ std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString
             break;
         total += got;
     }
-    if (total > maxBytes) {
+    if (total > maxBytes && part == Part::Whole) {
         setProblem(problem, tooLarge);
         return std::nullopt;
     }
-    content.truncate(total);
+    content.truncate(std::min<qint64>(total, maxBytes));
     return content;
+}
+
+} // namespace
+
+std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
+                                   const QString& kind) {
+    return readRegular(path, maxBytes, problem, kind, Part::Whole);
+}
+
+std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes, QString* problem,
+                                         const QString& kind) {
+    return readRegular(path, maxBytes, problem, kind, Part::Prefix);
 }
 
 bool saveFile(const QString& name, const QByteArray& content, QString* problem,

@@ -23,6 +23,12 @@ inline constexpr qint64 Sound = 32 * 1024 * 1024;   // wave files; pictures: bit
 std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
                                    const QString& kind = QStringLiteral("file"));
 
+// The first maxBytes bytes of a regular file, or all of a shorter one: for formats that use
+// only their first lines or items and ignore the rest. Refuses what readFile refuses, except
+// a file larger than maxBytes.
+std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes, QString* problem,
+                                         const QString& kind = QStringLiteral("file"));
+
 // Replaces the file whole: writes a temporary file beside it, checks every write and the flush
 // to disk, then renames it over the target. On any failure the old file stays as it was, the
 // temporary file is removed, and problem says why. A folder, device or pipe of that name is

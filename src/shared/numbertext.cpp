@@ -99,6 +99,12 @@ bool isNumberItem(QStringView text) {
     return nonBlank > 0 && scanNumber(text, number) == nonBlank;
 }
 
+QString itemForMessage(QStringView item) {
+    constexpr qsizetype Shown = 20;
+    const QStringView text = item.trimmed();
+    return text.size() <= Shown ? text.toString() : text.left(Shown - 1).toString() + QChar(0x2026);
+}
+
 QString trimBlanks(const QString& text) {
     qsizetype from = 0;
     qsizetype to = text.size();

@@ -21,6 +21,10 @@ double textToNumber(QStringView text);
 // Whether the text, its blanks skipped wherever they stand, is one number and nothing else.
 bool isNumberItem(QStringView text);
 
+// An item of a file as a message quotes it: as the file has it, without the blanks around it,
+// and shortened when it is long, so a huge number shows its first digits, not "inf".
+QString itemForMessage(QStringView item);
+
 // Removes leading and trailing blanks (spaces only, as the games' files use them).
 QString trimBlanks(const QString& text);
 

@@ -1,6 +1,6 @@
 #include "savedgame.h"
-#include "platform/runtimeerror.h"
 #include "shared/files.h"
+#include "shared/numbertext.h"
 #include "shared/textfile.h"
 
 #include <cmath>
@@ -26,19 +26,18 @@ std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
     shared::TextFileReader reader(content);
     Colours colours{};
     for (int square = 0; square < SquareCount; ++square) {
-        double value = 0;
-        try {
-            value = reader.readNumber();
-        } catch (const platform::RunTimeError& error) {
-            if (error.number() == platform::error::InputPastEnd)
-                return QString("It holds only %1 of the %2 colours a saved game needs.")
-                    .arg(square)
-                    .arg(SquareCount);
+        if (reader.atEnd())
+            return QString("It holds only %1 of the %2 colours a saved game needs.")
+                .arg(square)
+                .arg(SquareCount);
+        const QString item = reader.readItem();
+        if (!shared::isNumberItem(item))
             return QString("Item %1 is not a number.").arg(square + 1);
-        }
-        const double rounded = std::nearbyint(value);
+        const double rounded = std::nearbyint(shared::textToNumber(item));
         if (!(rounded >= 0 && rounded <= MaxColour))
-            return QString("Item %1 is not a colour: %2.").arg(square + 1).arg(value);
+            return QString("Item %1 is not a colour: %2.")
+                .arg(square + 1)
+                .arg(shared::itemForMessage(item));
         colours[square] = Colour(rounded);
     }
     return colours;
@@ -47,7 +46,7 @@ std::variant<Colours, QString> parseSquFile(const QByteArray& content) {
 std::variant<Colours, QString> readSquFile(const QString& path) {
     QString problem;
     std::optional<QByteArray> content =
-        shared::readFile(path, shared::limit::SmallFile, &problem, "saved game");
+        shared::readFilePrefix(path, shared::limit::SmallFile, &problem, "saved game");
     if (!content)
         return problem;
     return parseSquFile(*content);

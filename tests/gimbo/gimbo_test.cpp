@@ -2,6 +2,7 @@
 #include "gimbo/hexfile.h"
 #include "platform/twips.h"
 #include "scriptedservices.h"
+#include "shared/numbertext.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,7 +29,20 @@ class GimboTest : public QObject {
         QTest::mouseRelease(form->client(), Qt::LeftButton, {}, to);
     }
     void drag(QWidget* source, QWidget* target) { drag(source, centreOf(target)); }
-    void hover(QWidget* w) { QTest::mouseMove(w, w->rect().center()); }
+    // Moves the pointer onto the widget and waits until the move has reached it: on a real
+    // display the pointer is moved by the server and its move arrives later, as an event.
+    void hover(QWidget* w) {
+        struct MoveSeen : QObject {
+            bool seen = false;
+            bool eventFilter(QObject*, QEvent* event) override {
+                seen = seen || event->type() == QEvent::MouseMove;
+                return false;
+            }
+        } move;
+        w->installEventFilter(&move);
+        QTest::mouseMove(w, w->rect().center());
+        QTRY_VERIFY(move.seen);
+    }
 
     // The solved flower with the tiles of two slots exchanged.
     void placeSolvedExcept(int a, int b, bool draw = true) {
@@ -260,7 +274,13 @@ class GimboTest : public QObject {
         bare.Form_Load();
         QDir::setCurrent(QCoreApplication::applicationDirPath());
         QVERIFY(bare.Image1->pixmap().isNull());
-        QVERIFY(!bare.Block[0]->text().isEmpty());
+        // Dealt: every block shows its edge of the tile dealt into its slot.
+        const Gimbo1& dealt = bare.game();
+        for (int slot = 1; slot <= 7; ++slot)
+            for (int edge = 1; edge <= 6; ++edge)
+                QCOMPARE(bare.Block[blockOf(slot, edge)]->text(),
+                         shared::decimalNumberText(dealt.Tiles[dealt.tileIn(slot)][edge]));
+        QVERIFY(bare.Label2->text().startsWith("Hits: ") && !bare.Hints[0].isEmpty());
         QVERIFY(services->messages.isEmpty());
     }
 };

@@ -1,6 +1,7 @@
 #include "filesizelimit.h"
 #include "gimbo/hexfile.h"
 #include "shared/files.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,6 +47,8 @@ TEST(HexFile, FiftyLinesOfNumberTextRoundTripByteForByte) {
     EXPECT_FALSE(written.contains(" \r\n"));
     EXPECT_TRUE(written.contains("\r\n 3.5\r\n"));
     EXPECT_TRUE(written.endsWith("\r\n-2.25\r\n .5\r\n"));
+    // Only the 50 lines count: notes after them, however long, are passed over.
+    ASSERT_TRUE(write(dir.filePath("game.hex"), written + QByteArray("notes\r\n").repeated(10000)));
     const auto read = readHexFile(dir.filePath("game.hex"));
     ASSERT_TRUE(std::holds_alternative<SavedGame>(read));
     EXPECT_EQ(hexFileContent(std::get<SavedGame>(read)), written);

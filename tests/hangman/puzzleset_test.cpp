@@ -97,6 +97,7 @@ TEST(PuzzleSetFile, UnplayableSetsNameTheirProblem) {
         {"position text", "T\r\n 1, x\r\nA, B\r\n", "last puzzle played"},
         {"fewer lines", "T\r\n 3, 0\r\nA, B\r\nC, D\r\n", "3 puzzles but holds only 2"},
         {"count too large", "T\r\n 1E+20, 0\r\nA, B\r\n", "1E+20 puzzles but holds only 1"},
+        {"count as written", "T\r\n 1e3 , 0\r\nA, B\r\n", "hold 1e3 puzzles but holds only 1"},
         {"no comma", "T\r\n 2, 0\r\nA, B\r\nC D\r\n", "2 puzzles but holds only 1"},
         {"blank line", "T\r\n 1, 0\r\n\r\n", "holds only 0"},
         {"answer too long", "T\r\n 1, 0\r\nA, " + answer32 + "\r\n", "puzzle 1 is longer than 31"},

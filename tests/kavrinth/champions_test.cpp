@@ -66,6 +66,33 @@ TEST(Champions, FileRoundTripAndItsBytes) {
     EXPECT_EQ(championsListText(list).section('\r', 0, 1), "E1\t 675\rE2\t-3");
 }
 
+// Each row: an entry's initials as stored, as read, and as a rewrite stores them.
+TEST(RecordChampion, InitialsReadBackAfterARewrite) {
+    const struct {
+        QByteArray stored;
+        QString initials;
+        QByteArray written;
+    } rows[] = {
+        {"\"A,B\"", "A,B", "\"A,B\""}, {"\"A\r\nB\"", "A\r\nB", "\"A\r\nB\""},
+        {"A\"B", "A\"B", "A\"B"},      {"AAA", "AAA", "AAA"},
+        {"\"XY\" ", "XY", "XY"},       {"\"\"", "", ""},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavrinth.hal");
+    const QByteArray others = championsBytes(defaultChampions()).mid(10); // entries 2..10
+    for (const auto& row : rows) {
+        ASSERT_TRUE(write(path, row.stored + "\r\n 50 \r\n" + others));
+        QString problem;
+        ASSERT_EQ(recordChampion(path, "NEW", 60, &problem), Recorded::Saved)
+            << row.stored.toStdString();
+        EXPECT_EQ(contentOf(path),
+                  "NEW\r\n 60 \r\n" + row.written + "\r\n 50 \r\n" + others.chopped(10));
+        const LoadedChampions read = loadChampions(path);
+        EXPECT_EQ(read.state, FileState::Read) << row.stored.toStdString();
+        EXPECT_EQ(read.list[1], (Champion{row.initials, 50})) << row.stored.toStdString();
+    }
+}
+
 TEST(Champions, ShortOrNonNumericFilesHoldNoList) {
     const QByteArray good = championsBytes(defaultChampions());
     EXPECT_TRUE(parseChampions(good));
@@ -84,6 +111,9 @@ TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
     expected[0] = {"ABC", 120};
     EXPECT_EQ(contentOf(path), championsBytes(expected));
     EXPECT_EQ(loadChampions(path).state, FileState::Read);
+    // Only the first 20 items count: notes after them, however long, are passed over.
+    ASSERT_TRUE(write(path, contentOf(path) + QByteArray("notes\r\n").repeated(10000)));
+    EXPECT_EQ(loadChampions(path).list, expected);
 
     // A list that cannot be read stays as it is.
     const QByteArray cut = championsBytes(expected).left(30);

@@ -47,6 +47,12 @@ TEST(PieceSetting, AMissingFileIsCreatedAnUnreadableOneLeftAlone) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), defaultPieceFile());
+    file.close();
+    // Only the first lines count: notes after them, however long, are passed over.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(pieceFileFor(7) + QByteArray("notes\r\n").repeated(10000));
+    file.close();
+    EXPECT_EQ(readPieceSetting(path).setting, "7");
 
     ASSERT_TRUE(QDir().mkdir(dir.filePath("folder.ini")));
     read = readPieceSetting(dir.filePath("folder.ini"));

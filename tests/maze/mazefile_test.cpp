@@ -134,6 +134,17 @@ TEST(MazFile, ReadingAFileAndAMissingOne) {
     EXPECT_EQ(std::get<MazeFile>(read).maze[1][25], 9);
     EXPECT_EQ(*std::get<MazeFile>(read).start, (Cell{0, 25}));
 
+    // Notes after the 26th line and rows padded far past their 72nd character are passed over.
+    for (const QByteArray& content : {rows(26, top) + QByteArray("notes\r\n").repeated(10000),
+                                      rows(26, top + QByteArray(3000 - 72, ' ') + "notes")}) {
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+        out.close();
+        const auto longer = readMazFile(path);
+        ASSERT_TRUE(std::holds_alternative<MazeFile>(longer));
+        EXPECT_EQ(std::get<MazeFile>(longer).maze, std::get<MazeFile>(read).maze);
+    }
+
     const auto missing = readMazFile(dir.filePath("none.maz"));
     ASSERT_TRUE(std::holds_alternative<QString>(missing));
     EXPECT_FALSE(std::get<QString>(missing).isEmpty());

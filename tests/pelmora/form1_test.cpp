@@ -288,6 +288,20 @@ class Form1Test : public QObject {
         QTest::mouseClick(form->Command2[1], Qt::LeftButton);
         QCOMPARE(said(), QString("Pelmora: The category file Empty.trv has no questions."));
 
+        // A question cut short opens no dialog and keeps its tile.
+        put(path("Empty.trv"), "Empty\r\nnotes\r\nQUESTION\r\nWhy?\r\n");
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                asked = dialog->close();
+        });
+        QTest::mouseClick(form->Command2[1], Qt::LeftButton);
+        QApplication::processEvents();
+        QVERIFY(!asked && !form->Command2[1]->isHidden());
+        QCOMPARE(said(), QString("Pelmora: The category file Empty.trv ends in the middle of a "
+                                 "question, so it cannot be asked."));
+        QVERIFY(settings().contains("Empty.trv=0"));
+
         // A category file removed since the new game leaves its place alone.
         QFile::remove(path("Animals.trv"));
         QTest::mouseClick(form->Command2[0], Qt::LeftButton);

@@ -208,7 +208,8 @@ const QByteArray TwoQuestions =
 
 } // namespace
 
-// Each case asks one question from a place: "question right count place-after answers 1..4".
+// Each case asks one question from a place: "question right count place-after answers 1..4",
+// or "cut place-after" for a record cut short.
 TEST(Questions, SeekWrapAndPlace) {
     const struct {
         QByteArray content;
@@ -220,7 +221,10 @@ TEST(Questions, SeekWrapAndPlace) {
         {TwoQuestions, 7, "First? 2 4 1 a,b,c,d"}, // beyond the last question: the first
         {"Q\r\nQUESTION\r\nWhy?\r\n4\r\nyes\r\nno\r\nEOF\r\n", 0, "Why? 4 2 0 yes,no,,old4"},
         {"Q\r\nQUESTION\r\nHow?\r\n1\r\nw\r\nx\r\ny\r\nz", 0, "How? 1 3 0 w,x,y,"},
-        {"Q\r\nQUESTION\r\nCut?", 0, "Cut? 0 0 0 old1,old2,old3,old4"},
+        // Cut short before the right-answer line: nothing to ask, the place starts again.
+        {"Q\r\nQUESTION\r\nCut?", 0, "cut 0"},
+        {"Last\r\nQUESTION", 0, "cut 0"},
+        {TwoQuestions + "QUESTION\r\nThird?\r\n", 2, "cut 0"},
         {"Q\r\nQUESTION\r\nq\r\n9\r\na\r\nb\r\nc\r\nd\r\nEOF", 0, "q 5 4 0 a,b,c,d"},
         {"Question\r\nname line\r\n0\r\na\r\nb\r\nc\r\nd\r\nEOF\r\n", 0, "name line 0 4 0 a,b,c,d"},
         {"Name only\r\nEOF\r\n", 3, "none 3"},
@@ -231,7 +235,8 @@ TEST(Questions, SeekWrapAndPlace) {
         qint64 place = c.place;
         int skipped = 0;
         const QuestionRead read = readQuestion(c.content, place, skipped, answers);
-        const QString asked = read.found
+        const QString asked = read.cutShort ? QString("cut %1").arg(place)
+                              : read.found
                                   ? QString("%1 %2 %3 %4 ")
                                             .arg(read.question)
                                             .arg(read.rightAnswer)

@@ -51,6 +51,7 @@ QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_
 
 } // namespace
 
+// Whole files within the limit, and the first bytes of a longer one where only those count.
 TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
     QTemporaryDir dir;
     put(dir.filePath("game.squ"), QByteArray(100, 'x'));
@@ -61,31 +62,46 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.squ")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.squ")));
     QDir(dir.path()).mkdir("folder.squ");
+    // Three gigabytes that take no room on the disk.
+    put(dir.filePath("huge.squ"), "");
+    ASSERT_TRUE(QFile::resize(dir.filePath("huge.squ"), qint64(3) << 30));
+    enum Read { Whole, Prefix };
     const struct {
         QString path;
         qint64 limit;
-        const char* problem; // empty: read whole
+        Read read;
+        const char* problem; // empty: read, giving size bytes
+        qsizetype size;
     } cases[] = {
-        {dir.filePath("game.squ"), 100, ""},
-        {dir.filePath("bs\\game.squ"), 100, ""},
-        {dir.filePath("GAME.SQU"), 100, "It does not exist."},
-        {dir.filePath("BS/game.squ"), 100, "It does not exist."},
-        {dir.filePath("game.squ"), 99, "It is too large for a saved game: more than 99 bytes."},
-        {dir.filePath("folder.squ"), 100, "It is a folder, not a saved game."},
-        {"/dev/zero", 100, "It is a device or a pipe, not a saved game."},
-        {dir.filePath("zero.squ"), 100, "It is a device or a pipe, not a saved game."},
-        {dir.filePath("pipe.squ"), 100, "It is a device or a pipe, not a saved game."},
-        {dir.filePath("none.squ"), 100, "It does not exist."},
+        {dir.filePath("game.squ"), 100, Whole, "", 100},
+        {dir.filePath("bs\\game.squ"), 100, Whole, "", 100},
+        {dir.filePath("GAME.SQU"), 100, Whole, "It does not exist.", 0},
+        {dir.filePath("BS/game.squ"), 100, Prefix, "It does not exist.", 0},
+        {dir.filePath("game.squ"), 99, Whole,
+         "It is too large for a saved game: more than 99 bytes.", 0},
+        {dir.filePath("game.squ"), 99, Prefix, "", 99},
+        {dir.filePath("game.squ"), 4096, Prefix, "", 100},
+        {dir.filePath("huge.squ"), 4096, Prefix, "", 4096},
+        {dir.filePath("huge.squ"), 4096, Whole,
+         "It is too large for a saved game: more than 4096 bytes.", 0},
+        {dir.filePath("folder.squ"), 100, Prefix, "It is a folder, not a saved game.", 0},
+        {"/dev/zero", 100, Whole, "It is a device or a pipe, not a saved game.", 0},
+        {dir.filePath("zero.squ"), 100, Prefix, "It is a device or a pipe, not a saved game.", 0},
+        {dir.filePath("pipe.squ"), 100, Whole, "It is a device or a pipe, not a saved game.", 0},
+        {dir.filePath("pipe.squ"), 100, Prefix, "It is a device or a pipe, not a saved game.", 0},
+        {dir.filePath("none.squ"), 100, Prefix, "It does not exist.", 0},
     };
     // A FIFO must be refused, not waited on: should it block, the alarm ends the test.
     ::alarm(10);
     for (const auto& c : cases) {
         QString problem;
-        const std::optional<QByteArray> content = readFile(c.path, c.limit, &problem, "saved game");
+        const std::optional<QByteArray> content =
+            c.read == Whole ? readFile(c.path, c.limit, &problem, "saved game")
+                            : readFilePrefix(c.path, c.limit, &problem, "saved game");
         EXPECT_EQ(problem, QString(c.problem)) << c.path.toStdString();
         EXPECT_EQ(content.has_value(), *c.problem == 0) << c.path.toStdString();
         if (content) {
-            EXPECT_EQ(content->size(), 100);
+            EXPECT_EQ(content->size(), c.size) << c.path.toStdString();
         }
     }
     ::alarm(0);

@@ -1,5 +1,7 @@
 #include "squares/savedgame.h"
 
+#include "testfiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,9 +47,12 @@ TEST(SavedGame, WritingAndReadingGiveTheSameFileAndColours) {
     const auto read = readSquFile(path);
     ASSERT_TRUE(std::holds_alternative<Colours>(read));
     EXPECT_EQ(std::get<Colours>(read), sampleColours());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), squFileContent(sampleColours()));
+    EXPECT_EQ(contentOf(path), squFileContent(sampleColours()));
+    // Only the 54 items count: notes after them, however long, are passed over.
+    ASSERT_TRUE(write(path, contentOf(path) + QByteArray("notes\r\n").repeated(10000)));
+    const auto again = readSquFile(path);
+    ASSERT_TRUE(std::holds_alternative<Colours>(again));
+    EXPECT_EQ(std::get<Colours>(again), sampleColours());
 }
 
 TEST(SavedGame, DamagedFilesNameTheirProblem) {
@@ -61,9 +66,12 @@ TEST(SavedGame, DamagedFilesNameTheirProblem) {
         {"word", lines(10, " 255 \r\n") + "red\r\n" + lines(43, " 0 \r\n"),
          "Item 11 is not a number"},
         {"blank line", lines(53, " 255 \r\n") + "\r\n", "Item 54 is not a number"},
-        {"too large", " 16777216 \r\n" + lines(53, " 0 \r\n"), "Item 1 is not a colour"},
+        {"too large", " 16777216 \r\n" + lines(53, " 0 \r\n"), "Item 1 is not a colour: 16777216."},
+        {"beyond a double", lines(53, " 0 \r\n") + " 1e400 ", "Item 54 is not a colour: 1e400."},
+        {"60,000 digits", QByteArray("1234567890").repeated(6000) + "\r\n" + lines(53, " 0 \r\n"),
+         "Item 1 is not a colour: 1234567890123456789\u2026."},
         {"negative", lines(5, " 0 \r\n") + "-1 \r\n" + lines(48, " 0 \r\n"),
-         "Item 6 is not a colour"},
+         "Item 6 is not a colour: -1."},
     };
     for (const auto& c : cases) {
         const auto read = parseSquFile(c.content);
