@@ -34,8 +34,8 @@ std::optional<Champions> parseChampions(const QByteArray& content) {
     return list;
 }
 
-QByteArray championsBytes(const Champions& list) {
-    shared::TextFileWriter writer;
+QByteArray championsBytes(const Champions& list, shared::TextEncoding encoding) {
+    shared::TextFileWriter writer(encoding);
     for (const Champion& entry : list) {
         writer.writeTextLine(entry.initials);
         writer.writeNumberLine(entry.score);
@@ -70,7 +70,7 @@ QString championsListText(const Champions& list) {
 }
 
 bool isAllowedInitial(QChar c) {
-    return c != ',' && c != '"' && c.isPrint() && shared::isStorableText(QString(c));
+    return c != ',' && c != '"' && c.isPrint();
 }
 
 LoadedChampions loadChampions(const QString& path) {
@@ -93,6 +93,7 @@ LoadedChampions loadChampions(const QString& path) {
     }
     loaded.state = FileState::Read;
     loaded.list = *list;
+    loaded.encoding = shared::encodingOf(*content);
     return loaded;
 }
 
@@ -105,7 +106,8 @@ Recorded recordChampion(const QString& path, const QString& initials, qint64 sco
         return Recorded::NotAvailable;
     if (!insertChampion(loaded.list, initials, score))
         return Recorded::NoPlace;
-    return shared::saveFile(platform::resolveFileName(path), championsBytes(loaded.list), problem)
+    return shared::saveFile(platform::resolveFileName(path),
+                            championsBytes(loaded.list, loaded.encoding), problem)
                ? Recorded::Saved
                : Recorded::NotSaved;
 }

@@ -229,7 +229,9 @@ bool Form1::chooseAndLoadPuzzle() {
     PELMORA1.PuzzleFile = choice.puzzleFile;
 
     QString problem;
-    const std::optional<QStringList> lines = readPuzzleLines(PELMORA1.PuzzleFile, &problem);
+    shared::TextEncoding encoding{};
+    const std::optional<QStringList> lines =
+        readPuzzleLines(PELMORA1.PuzzleFile, &problem, &encoding);
     if (!lines || lines->size() < 2) {
         // Rewriting what could not be read whole would lose the rest of the file.
         PELMORA1.Solution = lines ? lines->value(0) : QString();
@@ -243,7 +245,7 @@ bool Form1::chooseAndLoadPuzzle() {
     PELMORA1.Solution = (*lines)[0];
     PELMORA1.PicturePath = (*lines)[1];
     if (!writePuzzleFile(PELMORA1.PuzzleFile, PELMORA1.Solution, PELMORA1.PicturePath,
-                         PELMORA1.Cycle + 1, &problem))
+                         PELMORA1.Cycle + 1, &problem, encoding))
         complain("The puzzle file " + PELMORA1.PuzzleFile + " could not be given its next cycle. " +
                  problem + "  It is played anyway.");
     loadPicture();
