@@ -158,14 +158,31 @@ void Form1::Form_Load() {
 
 qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue) {
     const SettingsFile::Reading reading = settings_.readNumber(section, key, defaultValue);
-    if (!reading.ok)
+    if (!reading.problem.isEmpty())
+        settingsUnreadable(reading.problem);
+    else if (!reading.ok)
         showError("Error reading pelmora.ini");
     return reading.value;
 }
 
 void Form1::writeSetting(const QString& section, const QString& key, qint64 value) {
-    if (!settings_.writeNumber(section, key, value))
+    QString problem;
+    if (settings_.writeNumber(section, key, value, &problem))
+        return;
+    if (!problem.isEmpty())
+        settingsUnreadable(problem);
+    else
         showError("Error writing to pelmora.ini");
+}
+
+void Form1::settingsUnreadable(const QString& problem) {
+    if (settingsUnreadableShown_)
+        return;
+    settingsUnreadableShown_ = true;
+    showError(QString("Pelmora cannot read its settings file %1.  %2  The file is left as it "
+                      "is; until it can be read, Pelmora does not remember from one game to the "
+                      "next how far the categories and the puzzles have got.")
+                  .arg(settings_.path(), problem));
 }
 
 void Form1::refuseToStart(const QString& kind) {
