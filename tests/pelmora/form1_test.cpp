@@ -358,7 +358,10 @@ class Form1Test : public QObject {
         put(path(kino), categoryFile(QString::fromUtf8("Caf\u00e9 M\u00fcller"))); // UTF-8
         put(path("a=b.trv"), QString::fromUtf8("\u00bbFaust\u00ab\r\n").toLatin1() +
                                  categoryFile("x").mid(3)); // single-byte
+        put(path("a.puz"), "M\xc3\xa4nner\r\na.bmp\r\nCycle=1\r\n");
         start();
+        QCOMPARE(form->module().Solution, QString::fromUtf8("M\u00e4nner"));
+        QCOMPARE(contentOf(path("a.puz")), QByteArray("M\xc3\xa4nner\r\na.bmp\r\nCycle=2\r\n"));
         QCOMPARE(form->Command2[0]->text(), QString::fromUtf8("\u00bbFaust\u00ab"));
         QCOMPARE(form->Command2[3]->text(), QString::fromUtf8("Caf\u00e9 M\u00fcller"));
         const QString asked[] = {" one?", " two?", " one?"};
