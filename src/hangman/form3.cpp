@@ -100,12 +100,6 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
 
     connect(WhatClue, &QLineEdit::textChanged, this, &Form3::WhatClue_Change);
     connect(WhatAnswer, &QLineEdit::textChanged, this, &Form3::WhatAnswer_Change);
-    connect(WhatPuzzle, &QLineEdit::textChanged, this, [this] {
-        if (shared::isStorableText(WhatPuzzle->text()))
-            title_ = WhatPuzzle->text();
-        else
-            refuseUnstorable(WhatPuzzle, title_);
-    });
     move(platform::twipsPoint(750, 1800));
 }
 
@@ -125,6 +119,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 
 void Form3::Form_Activate() {
     if (EditorFresh) {
+        encoding_ = shared::TextEncoding::SingleByte;
         WhatPuzzle->setText("Untitled");
         EntryCount = 1;
         EntryCur = 1;
@@ -145,17 +140,8 @@ void Form3::ShowEntry(int i) {
     Label4->setText("Entry " + shared::numberText(i) + " of " + shared::numberText(EntryCount));
 }
 
-void Form3::refuseUnstorable(QLineEdit* box, const QString& kept) {
-    oops("That character cannot be stored in a puzzle set, so Hangman leaves it out.");
-    box->setText(kept);
-}
-
 void Form3::WhatClue_Change() {
     const QString text = WhatClue->text();
-    if (!shared::isStorableText(text)) {
-        refuseUnstorable(WhatClue, EntryClue[EntryCur]);
-        return;
-    }
     const qsizetype p = text.indexOf(',');
     if (p >= 0) {
         platform::msgBox("Hangman is removing the comma.", platform::Buttons::Ok,
@@ -166,10 +152,6 @@ void Form3::WhatClue_Change() {
 }
 
 void Form3::WhatAnswer_Change() {
-    if (!shared::isStorableText(WhatAnswer->text())) {
-        refuseUnstorable(WhatAnswer, EntryAnswer[EntryCur]);
-        return;
-    }
     EntryAnswer[EntryCur] = WhatAnswer->text();
 }
 
@@ -243,6 +225,7 @@ void Form3::Command5_Click() {
         return;
     }
     const PuzzleSet& set = std::get<PuzzleSet>(read);
+    encoding_ = set.encoding;
     WhatPuzzle->setText(set.title);
     WhatPuzzle->home(false); // a long title shows from its start
     EntryCount = int(set.puzzles.size());
@@ -296,7 +279,8 @@ void Form3::Command6_Click() {
                          "Hangman - Overwrite?") != platform::Answer::Yes)
         return;
     QString problem;
-    if (!shared::saveFile(PickedFile, editorContent(WhatPuzzle->text(), *entries), &problem)) {
+    if (!shared::saveFile(PickedFile, editorContent(WhatPuzzle->text(), *entries, encoding_),
+                          &problem)) {
         oops(QString("The puzzle set cannot be saved as %1.\n%2").arg(PickedFile, problem));
         return;
     }

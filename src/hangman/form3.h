@@ -59,11 +59,10 @@ class Form3 : public QDialog {
     void setUpDialog();
     // The entries Save writes, or nullopt after saying why nothing can be saved.
     std::optional<QList<Puzzle>> entriesToSave();
-    void refuseUnstorable(QLineEdit* box, const QString& kept);
 
     platform::CommonDialog CMDialog1;
     QString PickedFile;
-    QString title_;
+    shared::TextEncoding encoding_ = shared::TextEncoding::SingleByte; // of the set loaded
 };
 
 } // namespace hangman

@@ -54,6 +54,7 @@ std::variant<PuzzleSet, QString> parsePuzzleSet(const QByteArray& content) {
     if (openQuote)
         return QString("A double quote in the title is not closed.");
     PuzzleSet set;
+    set.encoding = reader.encoding();
     set.title = *title;
     // A whole number of at least `least`, or nullopt after noting why it is none; its item
     // stays in numberItem for a message.
@@ -110,7 +111,7 @@ bool canBeWritten(const QString& item) {
 }
 
 QByteArray gameContent(const PuzzleSet& set) {
-    shared::TextFileWriter writer;
+    shared::TextFileWriter writer(set.encoding);
     writer.writeTextLine(storedItem(set.title));
     writer.writeTextLine(shared::numberText(set.puzzles.size()) + ", " +
                          shared::numberText(set.position));
@@ -119,8 +120,9 @@ QByteArray gameContent(const PuzzleSet& set) {
     return writer.content();
 }
 
-QByteArray editorContent(const QString& title, const QList<Puzzle>& puzzles) {
-    shared::TextFileWriter writer;
+QByteArray editorContent(const QString& title, const QList<Puzzle>& puzzles,
+                         shared::TextEncoding encoding) {
+    shared::TextFileWriter writer(encoding);
     writer.writeTextLine(itemText(title));
     writer.writeTextLine(shared::numberText(puzzles.size()) + ", 0");
     for (const Puzzle& puzzle : puzzles)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/textfile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,6 +24,7 @@ struct PuzzleSet {
     QString title;
     int position = 0; // the puzzle played last, from 1; 0 before the first
     QList<Puzzle> puzzles;
+    shared::TextEncoding encoding = shared::TextEncoding::SingleByte; // the file's, kept
     bool operator==(const PuzzleSet&) const = default;
 };
 
@@ -34,8 +37,10 @@ int nextPosition(int position, int count);
 
 // The set as the game rewrites it: line 2 " 12,  3".
 QByteArray gameContent(const PuzzleSet& set);
-// The set as the editor saves it: line 2 " 12, 0", texts as typed.
-QByteArray editorContent(const QString& title, const QList<Puzzle>& puzzles);
+// The set as the editor saves it: line 2 " 12, 0", texts as typed, in the encoding of the set
+// the editor loaded.
+QByteArray editorContent(const QString& title, const QList<Puzzle>& puzzles,
+                         shared::TextEncoding encoding = shared::TextEncoding::SingleByte);
 
 // An item as written to a set: in double quotes when it holds a comma or begins with a quote.
 QString itemText(const QString& item);

@@ -35,13 +35,15 @@ bool fileExists(const QString& path) {
     return info.exists() && !info.isDir();
 }
 
-std::optional<QStringList> readLines(const QString& path, QString* problem) {
-    return shared::readTextLines(platform::resolveFileName(path), shared::limit::SmallFile,
-                                 problem);
+std::optional<QStringList> readLines(const QString& path, QString* problem,
+                                     shared::TextEncoding* encoding = nullptr) {
+    return shared::readTextLines(platform::resolveFileName(path), shared::limit::DataFile, problem,
+                                 encoding);
 }
 
-bool writeLines(const QString& path, const QStringList& lines, QString* problem) {
-    shared::TextFileWriter writer;
+bool writeLines(const QString& path, const QStringList& lines, QString* problem,
+                shared::TextEncoding encoding = shared::TextEncoding::SingleByte) {
+    shared::TextFileWriter writer(encoding);
     for (const QString& line : lines)
         writer.writeTextLine(line);
     return writer.save(platform::resolveFileName(path), problem);
@@ -95,11 +97,12 @@ bool SettingsFile::WriteSetting(QString& Key, const QString& Value, QString* pro
     Key = shared::upperCase(Key);
     if (!fileExists(path_))
         return writeLines(path_, {Key + '=' + Value}, problem);
-    std::optional<QStringList> lines = readLines(path_, problem);
+    shared::TextEncoding encoding{};
+    std::optional<QStringList> lines = readLines(path_, problem, &encoding);
     if (!lines)
         return false;
     const SettingLines kept = holdLines(*lines);
-    return writeLines(path_, withSetting(kept.held, Key, Value) + kept.beyond, problem);
+    return writeLines(path_, withSetting(kept.held, Key, Value) + kept.beyond, problem, encoding);
 }
 
 } // namespace hangman

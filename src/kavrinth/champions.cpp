@@ -46,8 +46,8 @@ QString initialsLine(const QString& initials) {
 
 } // namespace
 
-QByteArray championsBytes(const Champions& list) {
-    shared::TextFileWriter writer;
+QByteArray championsBytes(const Champions& list, shared::TextEncoding encoding) {
+    shared::TextFileWriter writer(encoding);
     for (const Champion& entry : list) {
         writer.writeTextLine(initialsLine(entry.initials));
         writer.writeNumberLine(entry.score);
@@ -82,7 +82,7 @@ QString championsListText(const Champions& list) {
 }
 
 bool isAllowedInitial(QChar c) {
-    return c != ',' && c != '"' && c.isPrint() && shared::isStorableText(QString(c));
+    return c != ',' && c != '"' && c.isPrint();
 }
 
 LoadedChampions loadChampions(const QString& path) {
@@ -105,6 +105,7 @@ LoadedChampions loadChampions(const QString& path) {
     }
     loaded.state = FileState::Read;
     loaded.list = *list;
+    loaded.encoding = shared::encodingOf(*content);
     return loaded;
 }
 
@@ -117,7 +118,8 @@ Recorded recordChampion(const QString& path, const QString& initials, qint64 sco
         return Recorded::NotAvailable;
     if (!insertChampion(loaded.list, initials, score))
         return Recorded::NoPlace;
-    return shared::saveFile(platform::resolveFileName(path), championsBytes(loaded.list), problem)
+    return shared::saveFile(platform::resolveFileName(path),
+                            championsBytes(loaded.list, loaded.encoding), problem)
                ? Recorded::Saved
                : Recorded::NotSaved;
 }

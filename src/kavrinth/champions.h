@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -23,7 +25,9 @@ Champions defaultChampions();
 // The list from a file's bytes; nullopt when it holds fewer than ten entries or a score that
 // is not a whole number.
 std::optional<Champions> parseChampions(const QByteArray& content);
-QByteArray championsBytes(const Champions& list);
+// The file's bytes; a rewrite passes the encoding the file was read in.
+QByteArray championsBytes(const Champions& list,
+                          shared::TextEncoding encoding = shared::TextEncoding::SingleByte);
 
 // Whether the score beats some stored score.
 bool qualifies(const Champions& list, qint64 score);
@@ -41,6 +45,7 @@ enum class FileState { Read, Missing, Unreadable, Malformed };
 struct LoadedChampions {
     FileState state = FileState::Missing;
     Champions list;
+    shared::TextEncoding encoding = shared::TextEncoding::SingleByte;
     QString problem;
 };
 LoadedChampions loadChampions(const QString& path);

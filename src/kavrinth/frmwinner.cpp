@@ -5,7 +5,6 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
-#include "shared/files.h"
 #include "triangle.h"
 
 #include <QLineEdit>
@@ -89,7 +88,7 @@ void frmWinner::editWinnerName_Change(int index) {
         return;
     QLineEdit* box = editWinnerName[index];
     const QString upper = box->text().toUpper();
-    if (upper != box->text() && shared::isStorableText(upper)) {
+    if (upper != box->text()) {
         box->setText(upper); // this change comes back here with the upper-case text
         return;
     }

@@ -158,14 +158,31 @@ void Form1::Form_Load() {
 
 qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue) {
     const SettingsFile::Reading reading = settings_.readNumber(section, key, defaultValue);
-    if (!reading.ok)
+    if (!reading.problem.isEmpty())
+        settingsUnreadable(reading.problem);
+    else if (!reading.ok)
         showError("Error reading pelmora.ini");
     return reading.value;
 }
 
 void Form1::writeSetting(const QString& section, const QString& key, qint64 value) {
-    if (!settings_.writeNumber(section, key, value))
+    QString problem;
+    if (settings_.writeNumber(section, key, value, &problem))
+        return;
+    if (!problem.isEmpty())
+        settingsUnreadable(problem);
+    else
         showError("Error writing to pelmora.ini");
+}
+
+void Form1::settingsUnreadable(const QString& problem) {
+    if (settingsUnreadableShown_)
+        return;
+    settingsUnreadableShown_ = true;
+    showError(QString("Pelmora cannot read its settings file %1.  %2  The file is left as it "
+                      "is; until it can be read, Pelmora does not remember from one game to the "
+                      "next how far the categories and the puzzles have got.")
+                  .arg(settings_.path(), problem));
 }
 
 void Form1::refuseToStart(const QString& kind) {
@@ -229,7 +246,9 @@ bool Form1::chooseAndLoadPuzzle() {
     PELMORA1.PuzzleFile = choice.puzzleFile;
 
     QString problem;
-    const std::optional<QStringList> lines = readPuzzleLines(PELMORA1.PuzzleFile, &problem);
+    shared::TextEncoding encoding{};
+    const std::optional<QStringList> lines =
+        readPuzzleLines(PELMORA1.PuzzleFile, &problem, &encoding);
     if (!lines || lines->size() < 2) {
         // Rewriting what could not be read whole would lose the rest of the file.
         PELMORA1.Solution = lines ? lines->value(0) : QString();
@@ -243,7 +262,7 @@ bool Form1::chooseAndLoadPuzzle() {
     PELMORA1.Solution = (*lines)[0];
     PELMORA1.PicturePath = (*lines)[1];
     if (!writePuzzleFile(PELMORA1.PuzzleFile, PELMORA1.Solution, PELMORA1.PicturePath,
-                         PELMORA1.Cycle + 1, &problem))
+                         PELMORA1.Cycle + 1, &problem, encoding))
         complain("The puzzle file " + PELMORA1.PuzzleFile + " could not be given its next cycle. " +
                  problem + "  It is played anyway.");
     loadPicture();

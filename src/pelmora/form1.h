@@ -67,11 +67,14 @@ class Form1 : public QMainWindow {
     void loadPicture();
     qint64 readSetting(const QString& section, const QString& key, const QString& defaultValue);
     void writeSetting(const QString& section, const QString& key, qint64 value);
+    // Tells once a run that the settings file is there but cannot be read.
+    void settingsUnreadable(const QString& problem);
 
     QWidget* client_;
     shared::AboutBoxHost about_;
     Pelmora1 PELMORA1;
     SettingsFile settings_{""};
+    bool settingsUnreadableShown_ = false;
 };
 
 } // namespace pelmora

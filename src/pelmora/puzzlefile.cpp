@@ -1,7 +1,6 @@
 #include "puzzlefile.h"
 #include "shared/files.h"
 #include "shared/numbertext.h"
-#include "shared/textfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,12 +21,14 @@ std::optional<qint64> cycleNumberOf(const QString& line) {
     return qint64(std::round(std::clamp(n, -Largest, Largest)));
 }
 
-std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem) {
-    return shared::readTextLines(path, shared::limit::SmallFile, problem);
+std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem,
+                                           shared::TextEncoding* encoding) {
+    return shared::readTextLines(path, shared::limit::SmallFile, problem, encoding);
 }
 
-QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle) {
-    shared::TextFileWriter writer;
+QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle,
+                           shared::TextEncoding encoding) {
+    shared::TextFileWriter writer(encoding);
     writer.writeTextLine(solution);
     writer.writeTextLine(picturePath);
     writer.writeTextLine("Cycle=" + QString::number(cycle));
@@ -35,13 +36,8 @@ QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, 
 }
 
 bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,
-                     qint64 cycle, QString* problem) {
-    if (!shared::isStorableText(solution) || !shared::isStorableText(picturePath)) {
-        if (problem)
-            *problem = "It holds characters that cannot be stored.";
-        return false;
-    }
-    return shared::saveFile(path, puzzleFileBytes(solution, picturePath, cycle), problem);
+                     qint64 cycle, QString* problem, shared::TextEncoding encoding) {
+    return shared::saveFile(path, puzzleFileBytes(solution, picturePath, cycle, encoding), problem);
 }
 
 } // namespace pelmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -18,14 +20,19 @@ inline constexpr int PictureBoxHeightTwips = 5300;
 // at the start of the rest (0 when there is none). nullopt for any other line.
 std::optional<qint64> cycleNumberOf(const QString& line);
 
-// Every line of a puzzle file, or nullopt with the reason when it cannot be read.
-std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem);
+// Every line of a puzzle file, or nullopt with the reason when it cannot be read; encoding,
+// when given, gets the encoding the file was read in.
+std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem,
+                                           shared::TextEncoding* encoding = nullptr);
 
-// The bytes of a puzzle file: its three lines, "Cycle=" followed by cycle without blanks.
-QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle);
+// The bytes of a puzzle file: its three lines, "Cycle=" followed by cycle without blanks, in
+// the encoding a file read before keeps.
+QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle,
+                           shared::TextEncoding encoding = shared::TextEncoding::SingleByte);
 
 // Writes a puzzle file whole as its three lines, "Cycle=" followed by cycle without blanks.
 bool writePuzzleFile(const QString& path, const QString& solution, const QString& picturePath,
-                     qint64 cycle, QString* problem);
+                     qint64 cycle, QString* problem,
+                     shared::TextEncoding encoding = shared::TextEncoding::SingleByte);
 
 } // namespace pelmora

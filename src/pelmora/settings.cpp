@@ -22,16 +22,19 @@ QString gameWindowsDirectory(const QString& windowsDirectory) {
 SettingsFile::Reading SettingsFile::readNumber(const QString& section, const QString& key,
                                                const QString& defaultValue) const {
     QString buffer(BufferSize, ' ');
-    const int copied =
-        platform::getPrivateProfileString(section, key, defaultValue, &buffer, BufferSize, path_);
+    QString problem;
+    const int copied = platform::getPrivateProfileString(section, key, defaultValue, &buffer,
+                                                         BufferSize, path_, &problem);
     if (copied < 1)
-        return {0, false};
+        return {0, false, problem};
     const double n = shared::textToNumber(buffer);
-    return {qint64(std::round(std::clamp(n, -1e15, 1e15))), true};
+    return {qint64(std::round(std::clamp(n, -1e15, 1e15))), true, problem};
 }
 
-bool SettingsFile::writeNumber(const QString& section, const QString& key, qint64 value) const {
-    return platform::writePrivateProfileString(section, key, QString::number(value), path_) != 0;
+bool SettingsFile::writeNumber(const QString& section, const QString& key, qint64 value,
+                               QString* problem) const {
+    return platform::writePrivateProfileString(section, key, QString::number(value), path_,
+                                               problem) != 0;
 }
 
 } // namespace pelmora

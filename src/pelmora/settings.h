@@ -16,13 +16,16 @@ class SettingsFile {
 
     struct Reading {
         qint64 value;
-        bool ok; // false when nothing came back: the key is there with an empty value
+        bool ok;         // false when nothing came back: the key is there with an empty value
+        QString problem; // why the file, though there, could not be read: the default was taken
     };
     // The number at the start of the value, read as 24 characters at most.
     Reading readNumber(const QString& section, const QString& key,
                        const QString& defaultValue) const;
-    // Writes the number without blanks; false when the file cannot be written.
-    bool writeNumber(const QString& section, const QString& key, qint64 value) const;
+    // Writes the number without blanks; false when the file cannot be written, with problem
+    // set when that is because the file cannot be read (it is then left as it is).
+    bool writeNumber(const QString& section, const QString& key, qint64 value,
+                     QString* problem = nullptr) const;
 
     const QString& path() const { return path_; }
 

@@ -3,19 +3,26 @@
 #include <QString>
 
 // Initialisation files of "[section]" lines and "key=value" lines, read and written the way
-// the games expect of the platform's private-profile services.
+// the games expect of the platform's private-profile services. A file is read and rewritten
+// in its own text encoding (shared/textfile.h); it may be as large as a data file.
 namespace platform {
 
 // Copies the value of key in section (or the default when the file, the section or the key is
 // missing) into returned, at most size - 1 characters, and returns how many were copied.
-// Sections and keys match ignoring case; a present key with an empty value gives 0.
+// Sections match ignoring case; a key matches exactly, or else ignoring case, so two keys that
+// differ only in case keep their own values. A present key with an empty value gives 0. When
+// the file is there but cannot be read (too large, a folder, not allowed), the default is
+// copied and problem says why.
 int getPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
-                            QString* returned, int size, const QString& fileName);
+                            QString* returned, int size, const QString& fileName,
+                            QString* problem = nullptr);
 
-// Sets key in section to value: a present key keeps its line's place, a new key goes to the
-// end of its section, a new section to the end of the file; every other line stays. Creates
-// the file but never a folder; saved whole and atomically with CR LF line ends. 0 on failure.
+// Sets key in section to value: the line of that exact key keeps its place, a new key goes to
+// the end of its section, a new section to the end of the file; every other line stays. Any
+// key reads back: one holding "=" or blanks at its ends is written in double quotes. Creates
+// the file but never a folder; saved whole and atomically with CR LF line ends. 0 on failure;
+// a file that is there but cannot be read is never rewritten, and problem says why.
 int writePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                              const QString& fileName);
+                              const QString& fileName, QString* problem = nullptr);
 
 } // namespace platform

@@ -210,11 +210,4 @@ bool saveFile(const QString& name, const QByteArray& content, QString* problem,
     return true;
 }
 
-bool isStorableText(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() > 0xFF)
-            return false;
-    return true;
-}
-
 } // namespace shared

@@ -13,7 +13,7 @@ namespace shared {
 // Size limits callers pass to readFile: what their formats can use, and no more.
 namespace limit {
 inline constexpr qint64 SmallFile = 64 * 1024;      // saved games, mazes, settings
-inline constexpr qint64 DataFile = 4 * 1024 * 1024; // puzzle sets, category files
+inline constexpr qint64 DataFile = 4 * 1024 * 1024; // puzzle sets, category files, pelmora.ini
 inline constexpr qint64 Sound = 32 * 1024 * 1024;   // wave files; pictures: bitmapfile.h
 } // namespace limit
 
@@ -35,8 +35,5 @@ std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes, Q
 // refused; a link to a file keeps its link and gets its target replaced.
 bool saveFile(const QString& path, const QByteArray& content, QString* problem,
               const QString& kind = QStringLiteral("file"));
-
-// Whether every character of text can be stored in the games' single-byte text files.
-bool isStorableText(const QString& text);
 
 } // namespace shared

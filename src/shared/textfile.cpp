@@ -3,7 +3,68 @@
 #include "numbertext.h"
 #include "platform/runtimeerror.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+
 namespace shared {
+
+namespace {
+
+const QByteArray ByteOrderMark = "\xEF\xBB\xBF";
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+bool isValidUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool fitsOneByte(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+} // namespace
+
+TextEncoding encodingOf(const QByteArray& bytes) {
+    if (isAscii(bytes) || !isValidUtf8(bytes))
+        return TextEncoding::SingleByte;
+    return bytes.startsWith(ByteOrderMark) ? TextEncoding::Utf8WithMark : TextEncoding::Utf8;
+}
+
+QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::SingleByte:
+        return QString::fromLatin1(bytes);
+    case TextEncoding::Utf8WithMark:
+        if (bytes.startsWith(ByteOrderMark))
+            return QString::fromUtf8(bytes.mid(ByteOrderMark.size()));
+        break;
+    case TextEncoding::Utf8:
+        break;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+QByteArray encodeText(const QString& text, TextEncoding kept) {
+    if (kept == TextEncoding::Utf8WithMark)
+        return ByteOrderMark + text.toUtf8();
+    if (kept == TextEncoding::SingleByte && fitsOneByte(text)) {
+        // Single-byte text that happens to be valid UTF-8 would read back as other characters.
+        const QByteArray bytes = text.toLatin1();
+        if (encodingOf(bytes) == TextEncoding::SingleByte)
+            return bytes;
+    }
+    return text.toUtf8();
+}
+
+TextFileReader::TextFileReader(QByteArray content)
+    : content_(std::move(content)), encoding_(encodingOf(content_)) {
+    if (encoding_ == TextEncoding::Utf8WithMark)
+        pos_ = ByteOrderMark.size();
+}
 
 std::optional<TextFileReader> TextFileReader::open(const QString& path, qint64 maxBytes,
                                                    QString* problem, const QString& kind) {
@@ -53,7 +114,7 @@ QString TextFileReader::readItem() {
         ++pos_;
     else
         skipLineEnd();
-    return QString::fromLatin1(item);
+    return text(item);
 }
 
 double TextFileReader::readNumber() {
@@ -70,7 +131,7 @@ QString TextFileReader::readLine() {
         ++pos_;
     const QByteArray line = content_.mid(from, pos_ - from);
     skipLineEnd();
-    return QString::fromLatin1(line);
+    return text(line);
 }
 
 QStringList TextFileReader::readLines() {
@@ -80,32 +141,26 @@ QStringList TextFileReader::readLines() {
     return lines;
 }
 
-std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, QString* problem) {
+std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes, QString* problem,
+                                         TextEncoding* encoding) {
     std::optional<TextFileReader> reader = TextFileReader::open(path, maxBytes, problem);
     if (!reader)
         return std::nullopt;
+    if (encoding)
+        *encoding = reader->encoding();
     return reader->readLines();
 }
 
 void TextFileWriter::writeNumberLine(qint64 value) {
-    content_ += numberText(value).toLatin1();
-    content_ += " \r\n";
+    text_ += numberText(value) + " \r\n";
 }
 
 void TextFileWriter::writeTextLine(const QString& text) {
-    if (!isStorableText(text))
-        unstorable_ = true;
-    content_ += text.toLatin1();
-    content_ += "\r\n";
+    text_ += text + "\r\n";
 }
 
 bool TextFileWriter::save(const QString& path, QString* problem, const QString& kind) const {
-    if (unstorable_) {
-        if (problem)
-            *problem = "It would hold characters that cannot be stored in the file.";
-        return false;
-    }
-    return saveFile(path, content_, problem, kind);
+    return saveFile(path, content(), problem, kind);
 }
 
 } // namespace shared

@@ -100,16 +100,21 @@ class Form3Test : public QObject {
         QCOMPARE(services->prompts().size(), 3);
     }
 
-    void commasAndUnstorableCharactersLeaveTheClueWithAMessageEach() {
+    void commasLeaveTheClueWithAMessageEachAndAnyOtherCharacterStays() {
         QTest::keyClicks(editor->WhatClue, "Big, Apple");
         QCOMPARE(editor->WhatClue->text(), QString("Big Apple"));
         QCOMPARE(services->prompts(), QStringList({"Hangman is removing the comma."}));
         QCOMPARE(services->messages[0].title, QString("Invalid Character"));
         editor->WhatClue->setText(",a,b");
         QCOMPARE(editor->EntryClue[1], QString("ab"));
-        editor->WhatClue->setText(QString("ab") + QChar(0x6771));
-        QCOMPARE(editor->WhatClue->text(), QString("ab"));
-        QCOMPARE(services->messages.size(), 4);
+        const QString tokyo = QString::fromUtf8("\u6771\u4eac");
+        for (QChar c : tokyo) // typed as a keyboard would
+            QTest::sendKeyEvent(QTest::Click, editor->WhatClue, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        editor->WhatPuzzle->setText(tokyo);
+        QCOMPARE(editor->EntryClue[1], "ab" + tokyo);
+        QCOMPARE(editor->WhatPuzzle->text(), tokyo);
+        QCOMPARE(services->messages.size(), 3);
         QTest::keyClicks(editor->WhatAnswer, QString(40, 'x'));
         QCOMPARE(editor->EntryAnswer[1].size(), 31);
     }
@@ -130,6 +135,28 @@ class Form3Test : public QObject {
                  QByteArray("\"Two, and more\"\r\n 2, 0\r\nFrance, Paris\r\n USA , New York \r\n"));
         QCOMPARE(contentOf(file("bs/new.hng")), QByteArray("other"));
         QCOMPARE(entryLine(), QString("Entry  2 of  2"));
+        QVERIFY(services->messages.isEmpty());
+    }
+
+    void aSetIsSavedInTheEncodingItWasLoadedInElseSingleByteWhereItFits() {
+        const QByteArray utf8 = "Caf\xc3\xa9\r\n 1, 0\r\nParis, Ville\r\n";
+        QVERIFY(write(file("utf8.hng"), utf8));
+        services->fileAnswers = {file("utf8.hng"), file("again.hng")};
+        click(editor->Command5);
+        click(editor->Command6);
+        QCOMPARE(contentOf(file("again.hng")), utf8);
+        const auto saveNew = [this](const QString& answer, const char* name) {
+            editor->EditorFresh = true;
+            editor->Form_Activate();
+            editor->WhatPuzzle->setText(QString::fromUtf8("Caf\u00e9"));
+            fill("Paris", answer);
+            services->fileAnswers = {file(name)};
+            click(editor->Command6);
+            return contentOf(file(name));
+        };
+        QCOMPARE(saveNew("Ville", "new.hng"), QByteArray("Caf\xe9\r\n 1, 0\r\nParis, Ville\r\n"));
+        QCOMPARE(saveNew(QString::fromUtf8("\u6771\u4eac"), "tokyo.hng"),
+                 QByteArray("Caf\xc3\xa9\r\n 1, 0\r\nParis, \xe6\x9d\xb1\xe4\xba\xac\r\n"));
         QVERIFY(services->messages.isEmpty());
     }
 

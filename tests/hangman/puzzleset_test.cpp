@@ -33,6 +33,12 @@ TEST(PuzzleSetFile, TheEditorsFormReadsAndTheGameRewritesItWithTwoBlanks) {
     EXPECT_EQ(split.puzzles[0], (Puzzle{"France", "Paris"}));
     split.position = nextPosition(split.position, 2);
     EXPECT_EQ(gameContent(split), "Split\r\n 2,  1\r\nFrance, Paris\r\nPeru, Lima\r\n");
+    // A UTF-8 set is rewritten in UTF-8, a single-byte one in single bytes.
+    for (const QByteArray& cafe : {QByteArray("Caf\xc3\xa9"), QByteArray("Caf\xe9")}) {
+        const PuzzleSet read = parsed(cafe + "\r\n 1, 0\r\nA, B\r\n");
+        EXPECT_EQ(read.title, QString::fromUtf8("Caf\u00e9"));
+        EXPECT_EQ(gameContent(read), cafe + "\r\n 1,  0\r\nA, B\r\n");
+    }
 }
 
 TEST(PuzzleSetFile, TheEditorWritesPositionZeroWithOneBlank) {

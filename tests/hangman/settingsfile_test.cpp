@@ -70,6 +70,11 @@ TEST(Settings, TheWriterUpperCasesEveryOtherLineRewritesEveryMatchAndAddsNoKey) 
         {"HeadMoves=False\r\nPuzzleName\r\n", "HEADMOVES=FALSE\r\nPUZZLENAME\r\n"},
         {numberedLines(49) + "PuzzleName=a\r\npuzzlename=beyond\r\n",
          numberedLines(49).toUpper() + "PUZZLENAME=/home/New.hng\r\npuzzlename=beyond\r\n"},
+        // The file keeps its encoding, and long notes are no problem.
+        {"; caf\xe9\r\nPuzzleName=a\r\n", "; CAF\xc9\r\nPUZZLENAME=/home/New.hng\r\n"},
+        {"; caf\xc3\xa9\r\nPuzzleName=a\r\n", "; CAF\xc3\x89\r\nPUZZLENAME=/home/New.hng\r\n"},
+        {"; " + QByteArray(81 * 1024, 'n') + "\r\nPuzzleName=a\r\n",
+         "; " + QByteArray(81 * 1024, 'N') + "\r\nPUZZLENAME=/home/New.hng\r\n"},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -79,7 +84,8 @@ TEST(Settings, TheWriterUpperCasesEveryOtherLineRewritesEveryMatchAndAddsNoKey) 
         QString key = "PuzzleName", value = "/home/New.hng", problem;
         EXPECT_TRUE(SettingsFile(winDirFrom(dir.path())).WriteSetting(key, value, &problem));
         EXPECT_EQ(key, "PUZZLENAME");
-        EXPECT_EQ(contentOf(dir.filePath("HangQZ.Ini")), c.after) << c.before.toStdString();
+        EXPECT_EQ(contentOf(dir.filePath("HangQZ.Ini")), c.after)
+            << c.before.left(40).toStdString();
     }
 }
 

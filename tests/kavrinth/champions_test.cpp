@@ -115,6 +115,20 @@ TEST(RecordChampion, CreatesRewritesOrLeavesTheFileAlone) {
     ASSERT_TRUE(write(path, contentOf(path) + QByteArray("notes\r\n").repeated(10000)));
     EXPECT_EQ(loadChampions(path).list, expected);
 
+    // A rewrite keeps the encoding the list was read in; initials of any script are kept.
+    expected[0].initials = QString::fromUtf8("\u00c9\u00c0\u00dc");
+    for (const auto encoding : {shared::TextEncoding::SingleByte, shared::TextEncoding::Utf8}) {
+        ASSERT_TRUE(shared::saveFile(path, championsBytes(expected, encoding), &problem));
+        EXPECT_EQ(loadChampions(path).list[0].initials, expected[0].initials);
+        ASSERT_EQ(recordChampion(path, "ZZ", 100, &problem), Recorded::Saved);
+        Champions now = expected;
+        insertChampion(now, "ZZ", 100);
+        EXPECT_EQ(contentOf(path), championsBytes(now, encoding));
+    }
+    const QString cyrillic = QString::fromUtf8("\u0416\u042f");
+    ASSERT_EQ(recordChampion(path, cyrillic, 130, &problem), Recorded::Saved);
+    EXPECT_EQ(loadChampions(path).list[0].initials, cyrillic);
+
     // A list that cannot be read stays as it is.
     const QByteArray cut = championsBytes(expected).left(30);
     ASSERT_TRUE(shared::saveFile(path, cut, &problem));

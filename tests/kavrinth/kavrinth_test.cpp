@@ -174,7 +174,9 @@ class KavrinthTest : public QObject {
             QTest::keyClick(winner->editWinnerName[0], 'a');
             focusAfterTyping << winner->focusWidget()->objectName();
             QTest::keyClick(winner->editWinnerName[1], 'b');
-            QTest::keyClick(winner->editWinnerName[2], 'c');
+            // Any script: the file is then written in UTF-8.
+            QTest::sendKeyEvent(QTest::Click, winner->editWinnerName[2], Qt::Key_unknown,
+                                QString::fromUtf8("\u0436"), Qt::NoModifier);
         });
         drag(4, 1);
         QCOMPARE(services->prompts().first(), QString("Game is over.  You have  1 piece "
@@ -183,14 +185,15 @@ class KavrinthTest : public QObject {
         QCOMPARE(focusAfterTyping, QStringList({"editWinnerName1"}));
         QVERIFY(!form->winnerWindow()->isVisible());
         Champions expected = defaultChampions();
-        expected[0] = {"ABC", 350};
+        expected[0] = {QString::fromUtf8("AB\u0416"), 350};
         QCOMPARE(contentOf("kavrinth.hal"), championsBytes(expected));
+        QVERIFY(contentOf("kavrinth.hal").startsWith("AB\xd0\x96\r\n 350 \r\n"));
         QCOMPARE(form->game().Score, qint16(0));
         QCOMPARE(form->YourScore->text(), QString("Score:  350"));
 
         form->listchamps->trigger();
         QCOMPARE(services->prompts().last(), championsListText(expected));
-        QVERIFY(services->prompts().last().startsWith("ABC\t 350\rAAA\t 0\r"));
+        QVERIFY(services->prompts().last().startsWith(QString::fromUtf8("AB\u0416\t 350\rAAA")));
         QCOMPARE(services->messages.last().title, QString("Champs"));
 
         services->messageAnswers = {platform::Answer::No, platform::Answer::Yes,

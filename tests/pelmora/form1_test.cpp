@@ -27,7 +27,7 @@ QByteArray categoryFile(const QString& name) {
     return (name + "\r\nQUESTION\r\n" + name +
             " one?\r\n2\r\nwrong\r\nright one\r\nno\r\nnope\r\n" + "QUESTION\r\n" + name +
             " two?\r\n1\r\nright two\r\nx\r\ny\r\nz\r\nEOF\r\n")
-        .toLatin1();
+        .toUtf8();
 }
 
 void put(const QString& path, const QByteArray& content) {
@@ -351,7 +351,43 @@ class Form1Test : public QObject {
         clickAndAnswer(0, 1);
         QVERIFY(contentOf(path("config/quiblax/pelmora.ini")).contains("Animals.trv=1"));
         QCOMPARE(QDir(dir->path()).entryList({"*.ini"}), QStringList());
+
+        // A file too large to read: one message, play goes on, and it is never rewritten.
+        const QByteArray huge = "[Notes]\r\n" + QByteArray(4 * 1024 * 1024, 'n') + "\r\n";
+        put(path("config/quiblax/pelmora.ini"), huge);
+        services->messages.clear();
+        form->NewGame->trigger();
+        clickAndAnswer(0, 2);
+        clickAndAnswer(1, 2);
+        QVERIFY(form->Command2[0]->isHidden() && form->Command2[1]->isHidden());
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(said().startsWith("Error: Pelmora cannot read its settings file"));
+        QVERIFY(said().contains("too large"));
+        QVERIFY(contentOf(path("config/quiblax/pelmora.ini")) == huge);
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void categoriesOfAnyNameAndEncodingKeepTheirPlaces() {
+        const QString kino = QString::fromUtf8("\u041a\u0438\u043d\u043e.trv");
+        put(path(kino), categoryFile(QString::fromUtf8("Caf\u00e9 M\u00fcller"))); // UTF-8
+        put(path("a=b.trv"), QString::fromUtf8("\u00bbFaust\u00ab\r\n").toLatin1() +
+                                 categoryFile("x").mid(3)); // single-byte
+        put(path("a.puz"), "M\xc3\xa4nner\r\na.bmp\r\nCycle=1\r\n");
+        start();
+        QCOMPARE(form->module().Solution, QString::fromUtf8("M\u00e4nner"));
+        QCOMPARE(contentOf(path("a.puz")), QByteArray("M\xc3\xa4nner\r\na.bmp\r\nCycle=2\r\n"));
+        QCOMPARE(form->Command2[0]->text(), QString::fromUtf8("\u00bbFaust\u00ab"));
+        QCOMPARE(form->Command2[3]->text(), QString::fromUtf8("Caf\u00e9 M\u00fcller"));
+        const QString asked[] = {" one?", " two?", " one?"};
+        for (const QString& question : asked) {
+            QCOMPARE(clickAndAnswer(3, 0), QString::fromUtf8("Caf\u00e9 M\u00fcller") + question);
+            QCOMPARE(clickAndAnswer(0, 0), "x" + question);
+            form->NewGame->trigger(); // which reads the places again
+        }
+        const QString held = QString::fromUtf8(contentOf(windows + "/pelmora.ini"));
+        QCOMPARE(held.count(kino + "=1"), 1);
+        QCOMPARE(held.count("\"a=b.trv\"=1"), 1);
+        QCOMPARE(held.count("\r\n"), 5); // two sections, three keys
     }
 
     void theCategoriesDialogSwitchesFiles() {

@@ -125,7 +125,7 @@ TEST_F(EditorFixture, EditStateFollowsEveryButtonAndAnswer) {
         {"Cat", 3, Save, {}, {cancel}, 4, {}, ""},
         {"Cat", 3, Save, {}, {"cat.bmp"}, 4, {BadName}, "Oops"},
         {"Cat", 3, Save, {}, {"cat.txt.puz"}, 4, {BadName}, "Oops"},
-        {QString::fromUtf8("Ca\u0442"), 3, Save, {}, {}, 4, {"The solution holds"}, "Oops"},
+        {QString::fromUtf8("Ca\u0442"), 3, Save, {}, {"cat.puz"}, 0, {}, ""},
         {"   ", 1, Save, {}, {}, 1, {NoSolution}, "Pelmora"},
         {"Cat", 1, Save, {}, {"cat.puz"}, 0, {}, ""},
     };
@@ -199,6 +199,25 @@ TEST_F(EditorFixture, SaveWritesThePuzzleAndItsPictureAndLoadBringsThemBack) {
     EXPECT_EQ(form->picture(), filled(Qt::red));
     EXPECT_EQ(form->windowTitle(), "Puzzle Editor - " + dir.filePath("dog.puz"));
     EXPECT_EQ(form->EditState, Form3::Modified);
+    EXPECT_TRUE(services.messages.isEmpty());
+
+    // A loaded puzzle keeps its encoding; a new one takes UTF-8 only for what needs it, such
+    // as a folder name outside the single-byte set.
+    write(dir.filePath("utf8.puz"), "Caf\xc3\xa9\r\ndog.bmp\r\nCycle=4\r\n");
+    const QString kino = QString::fromUtf8("\u041a\u0438\u043d\u043e");
+    QDir(dir.path()).mkdir(kino);
+    services.fileAnswers = {dir.filePath("utf8.puz"), dir.filePath("same.puz"),
+                            dir.filePath(kino + "/kite.puz")};
+    form->EditState = Form3::Clean;
+    click(form->Command3);
+    click(form->Command1);
+    EXPECT_EQ(shared::readFile(dir.filePath("same.puz"), 1000, nullptr),
+              "Caf\xc3\xa9\r\n" + dir.filePath("same.bmp").toUtf8() + "\r\nCycle=1\r\n");
+    click(form->Command5);
+    type("Kite");
+    click(form->Command1);
+    EXPECT_EQ(shared::readFile(dir.filePath(kino + "/kite.puz"), 1000, nullptr),
+              "Kite\r\n" + dir.filePath(kino + "/kite.bmp").toUtf8() + "\r\nCycle=1\r\n");
     EXPECT_TRUE(services.messages.isEmpty());
 
     // A path is shown as it is, "[*]" and all, after Save and after Load.

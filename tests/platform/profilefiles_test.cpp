@@ -79,7 +79,7 @@ TEST(PrivateProfileWrite, ReplacesInPlaceAndKeepsEveryOtherLine) {
     QTemporaryDir dir;
     const QString ini = dir.filePath("pelmora.ini");
     put(ini, Settings);
-    EXPECT_NE(writePrivateProfileString("placeholders", "ANIMALS.TRV", "0", ini), 0);
+    EXPECT_NE(writePrivateProfileString("placeholders", "Animals.trv", "0", ini), 0);
     EXPECT_NE(writePrivateProfileString("PlaceHolders", "Space.trv", "2", ini), 0);
     EXPECT_NE(writePrivateProfileString("Cycles", "Puzzles", "4", ini), 0);
     EXPECT_NE(writePrivateProfileString("New", "Key", "v", ini), 0);
@@ -95,6 +95,74 @@ TEST(PrivateProfileWrite, ReplacesInPlaceAndKeepsEveryOtherLine) {
                                          "[New]\r\n"
                                          "Key=v\r\n"));
     EXPECT_EQ(read("Cycles", "Puzzles", ini).value, QString("4"));
+}
+
+TEST(PrivateProfileWrite, EveryFileNameIsAKeyThatReadsBackAndKeepsItsOwnLine) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("pelmora.ini");
+    put(ini, "[PlaceHolders]\r\nCaf\xe9.trv=3\r\n");
+    const QStringList keys = {QString::fromUtf8("\u041a\u0438\u043d\u043e.trv"),
+                              "a=b.trv",
+                              "a",
+                              "Kino.trv",
+                              "KINO.trv",
+                              " blank .trv",
+                              "\"quoted\".trv",
+                              "[x]",
+                              "back\\slash\\\".trv",
+                              "line\r\nend.trv"};
+    for (int round = 1; round <= 3; ++round) {
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            ASSERT_NE(writePrivateProfileString("PlaceHolders", keys[i],
+                                                QString::number(10 * round + i), ini),
+                      0);
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(read("PlaceHolders", keys[i], ini).value, QString::number(10 * round + i))
+                << keys[i].toStdString();
+        // One line a key, however often it is written.
+        EXPECT_EQ(contentOf(ini).count("\r\n"), 2 + keys.size());
+    }
+    // The older key stays, now in UTF-8 as the file must hold the new ones.
+    EXPECT_TRUE(contentOf(ini).startsWith("[PlaceHolders]\r\nCaf\xc3\xa9.trv=3\r\n"));
+    EXPECT_EQ(read("PlaceHolders", QString::fromUtf8("Caf\u00e9.trv"), ini).value, "3");
+    // Any case finds a key that no other key matches exactly, as in older files.
+    EXPECT_EQ(read("PlaceHolders", QString::fromUtf8("CAF\u00c9.TRV"), ini).value, "3");
+    EXPECT_EQ(read("PlaceHolders", "kino.TRV", ini).value, "33");
+}
+
+TEST(PrivateProfileWrite, ASingleByteFileStaysSingleByte) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("pelmora.ini");
+    put(ini, "[PlaceHolders]\r\nCaf\xe9.trv=3\r\n");
+    EXPECT_EQ(read("PlaceHolders", QString::fromUtf8("Caf\u00e9.trv"), ini).value, "3");
+    EXPECT_NE(
+        writePrivateProfileString("PlaceHolders", QString::fromUtf8("\u00c9t\u00e9.trv"), "1", ini),
+        0);
+    EXPECT_EQ(contentOf(ini), QByteArray("[PlaceHolders]\r\nCaf\xe9.trv=3\r\n\xc9t\xe9.trv=1\r\n"));
+}
+
+TEST(PrivateProfile, AFileTooLargeToReadIsNeverRewrittenAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("pelmora.ini");
+    // 81 KB of notes is no problem.
+    const QByteArray notes = "[Notes]\r\n" + QByteArray(81 * 1024, 'n') + "\r\n" + Settings;
+    put(ini, notes);
+    QString problem;
+    EXPECT_EQ(
+        getPrivateProfileString("PlaceHolders", "Animals.trv", "0", nullptr, 25, ini, &problem), 1);
+    EXPECT_NE(writePrivateProfileString("Cycles", "Puzzles", "4", ini, &problem), 0);
+    EXPECT_TRUE(problem.isEmpty());
+    // Past 4 MiB the default comes back with the reason, and the file stays as it is.
+    const QByteArray huge = "[Notes]\r\n" + QByteArray(4 * 1024 * 1024, 'n') + "\r\n" + Settings;
+    put(ini, huge);
+    QString value;
+    EXPECT_EQ(getPrivateProfileString("Cycles", "Puzzles", "1", &value, 25, ini, &problem), 1);
+    EXPECT_EQ(value, "1");
+    EXPECT_TRUE(problem.startsWith("It is too large for a settings file")) << problem.toStdString();
+    problem.clear();
+    EXPECT_EQ(writePrivateProfileString("Cycles", "Puzzles", "5", ini, &problem), 0);
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_EQ(contentOf(ini), huge);
 }
 
 TEST(PrivateProfileWrite, CreatesTheFileButNoFolder) {

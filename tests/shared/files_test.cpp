@@ -177,10 +177,3 @@ TEST(SaveFile, RefusesWhatIsNoFileAndKeepsLinksPointingAtTheirFile) {
     EXPECT_EQ(entriesOf(dir.path()), QStringList({"REAL.SQU", "folder", "folder\\out.hex",
                                                   "link.squ", "pipe", "real.squ"}));
 }
-
-TEST(StorableText, OnlyCharactersOfTheSingleByteSet) {
-    EXPECT_TRUE(isStorableText("Caf\u00e9, na\u00efve \u00ff"));
-    EXPECT_TRUE(isStorableText(""));
-    EXPECT_FALSE(isStorableText("\u20ac5"));
-    EXPECT_FALSE(isStorableText("snow \u2603"));
-}

@@ -98,18 +98,80 @@ TEST(TextFileWriter, SavingReplacesTheFileWhole) {
     EXPECT_EQ(*content, QByteArray("second\r\n"));
 }
 
-TEST(TextFileWriter, TextThatCannotBeStoredIsRefusedNotChanged) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("set.hng");
-    TextFileWriter old;
-    old.writeTextLine("Caf\u00e9, old");
-    QString problem;
-    ASSERT_TRUE(old.save(path, &problem));
-    TextFileWriter writer;
-    writer.writeTextLine("Price, 5 \u20ac");
-    EXPECT_FALSE(writer.save(path, &problem));
-    EXPECT_EQ(problem, "It would hold characters that cannot be stored in the file.");
-    EXPECT_EQ(*readFile(path, limit::SmallFile, nullptr), QByteArray("Caf\xe9, old\r\n"));
+TEST(TextRule, FilesAreReadAndRewrittenInTheirOwnEncoding) {
+    const QString cafe = QString::fromUtf8("Caf\u00e9 M\u00fcller");
+    const QString kino = QString::fromUtf8("\u041a\u0438\u043d\u043e");
+    const QByteArray cafeUtf8 = "Caf\xc3\xa9 M\xc3\xbcller";
+    const QByteArray kinoUtf8 = "\xd0\x9a\xd0\xb8\xd0\xbd\xd0\xbe";
+    const struct {
+        const char* what;
+        QByteArray file; // empty: a new file
+        QStringList read;
+        QString added;        // a line the rewrite adds
+        QByteArray rewritten; // the file with that line added
+    } cases[] = {
+        {"ASCII takes a single-byte character",
+         "Paris\r\n",
+         {"Paris"},
+         cafe,
+         "Paris\r\nCaf\xe9 M\xfcller\r\n"},
+        {"ASCII takes any character",
+         "Paris\r\n",
+         {"Paris"},
+         kino,
+         "Paris\r\n" + kinoUtf8 + "\r\n"},
+        {"UTF-8 stays UTF-8", cafeUtf8 + "\r\n", {cafe}, "x\u00ff", cafeUtf8 + "\r\nx\xc3\xbf\r\n"},
+        {"UTF-8 keeps its mark",
+         "\xef\xbb\xbf" + cafeUtf8 + "\r\n",
+         {cafe},
+         "x",
+         "\xef\xbb\xbf" + cafeUtf8 + "\r\nx\r\n"},
+        {"single-byte stays single-byte",
+         "Caf\xe9 M\xfcller\r\n",
+         {cafe},
+         "\u00bb",
+         "Caf\xe9 M\xfcller\r\n\xbb\r\n"},
+        {"single-byte turns UTF-8 rather than lose a character",
+         "Caf\xe9 M\xfcller\r\n",
+         {cafe},
+         kino,
+         cafeUtf8 + "\r\n" + kinoUtf8 + "\r\n"},
+        {"invalid UTF-8 is single-byte",
+         "\xc3\xa9 \xe9\r\n",
+         {QString::fromUtf8("\u00c3\u00a9 \u00e9")},
+         "",
+         "\xc3\xa9 \xe9\r\n\r\n"},
+        {"an encoded surrogate is no UTF-8",
+         "\xed\xa0\x80\r\n",
+         {QString::fromUtf8("\u00ed\u00a0\u0080")},
+         "",
+         "\xed\xa0\x80\r\n\r\n"},
+        {"new, single-byte", "", {}, cafe, "Caf\xe9 M\xfcller\r\n"},
+        {"new, UTF-8 where a character does not fit", "", {}, kino, kinoUtf8 + "\r\n"},
+        {"new, UTF-8 where single bytes would read back as UTF-8",
+         "",
+         {},
+         QString::fromUtf8("\u00c3\u00a9"),
+         "\xc3\x83\xc2\xa9\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TextFileReader reader(c.file);
+        const QStringList lines = reader.readLines();
+        EXPECT_EQ(lines, c.read);
+        TextFileWriter unchanged(reader.encoding());
+        for (const QString& line : lines)
+            unchanged.writeTextLine(line);
+        EXPECT_EQ(unchanged.content(), c.file); // byte for byte
+        TextFileWriter writer(reader.encoding());
+        for (const QString& line : lines + QStringList(c.added))
+            writer.writeTextLine(line);
+        EXPECT_EQ(writer.content(), c.rewritten);
+        EXPECT_EQ(TextFileReader(writer.content()).readLines(), lines + QStringList(c.added));
+    }
+    TextFileReader items("\"" + kinoUtf8 + ", " + cafeUtf8 + "\", " + kinoUtf8 + " \r\n");
+    EXPECT_EQ(items.readItem(), kino + ", " + cafe);
+    EXPECT_EQ(items.readItem(), kino);
 }
 
 TEST(TextFileReader, BlanksBetweenDigitsAreSkipped) {

@@ -117,6 +117,7 @@ void Form3::buildControls() {
 void Form3::Form_Load() {
     platform::centreWindow(this);
     Text1->clear();
+    encoding_ = shared::TextEncoding::SingleByte;
     showPicture(dataPicture("empty.bmp"));
     EditState = Clean;
     Text1->setFocus();
@@ -176,7 +177,8 @@ bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, Q
                       : std::optional<QByteArray>(QByteArray());
     if (!oldPuzzle)
         return false;
-    if (!shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1), problem))
+    if (!shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1, encoding_),
+                          problem))
         return false;
     if (shared::saveFile(picturePath, *bitmap, problem))
         return true;
@@ -203,19 +205,12 @@ void Form3::Command1_Click() {
         notDone();
         return;
     }
-    if (!shared::isStorableText(Text1->text())) {
-        platform::msgBox("The solution holds characters that a puzzle file cannot store.  "
-                         "Please use plain letters.",
-                         platform::Buttons::Ok, platform::Icon::Exclamation, "Oops");
-        notDone();
-        return;
-    }
     const QString path = choosePuzzleFile("Save Puzzle", platform::CommonDialog::ShowSave);
     if (path.isEmpty()) {
         notDone();
         return;
     }
-    if (!isAcceptedPuzzleName(path) || !shared::isStorableText(path)) {
+    if (!isAcceptedPuzzleName(path)) {
         platform::msgBox(BadName, platform::Buttons::Ok, platform::Icon::Exclamation, "Oops");
         notDone();
         return;
@@ -262,6 +257,7 @@ void Form3::Command3_Click() {
     if (!head)
         return;
     Text1->setText(head->solution);
+    encoding_ = head->encoding;
     const std::optional<QImage> picture =
         shared::readPicture(platform::resolveFileName(head->picturePath), nullptr);
     if (!picture)
@@ -280,6 +276,7 @@ void Form3::Command5_Click() {
         !saveQuestionAllowsGoingOn("Do you wish to save your changes to the current puzzle?"))
         return;
     Text1->clear();
+    encoding_ = shared::TextEncoding::SingleByte;
     showPicture(dataPicture("empty.bmp"));
     setWindowTitle(Untitled);
     EditState = Clean;

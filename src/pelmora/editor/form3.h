@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "shared/textfile.h"
 
 #include <QDialog>
 #include <QImage>
@@ -69,6 +70,7 @@ class Form3 : public QDialog {
     bool paintWindowExists() const;
 
     QImage picture_;
+    shared::TextEncoding encoding_ = shared::TextEncoding::SingleByte; // of the puzzle loaded
     bool unloaded_ = false;
 };
 

@@ -15,10 +15,11 @@ QString picturePathFor(const QString& puzzlePath) {
 }
 
 std::optional<PuzzleHead> readPuzzleHead(const QString& path) {
-    const std::optional<QStringList> lines = readPuzzleLines(path, nullptr);
+    shared::TextEncoding encoding{};
+    const std::optional<QStringList> lines = readPuzzleLines(path, nullptr, &encoding);
     if (!lines || lines->size() < 2)
         return std::nullopt;
-    return PuzzleHead{lines->at(0), lines->at(1)};
+    return PuzzleHead{lines->at(0), lines->at(1), encoding};
 }
 
 } // namespace pelmora::editor

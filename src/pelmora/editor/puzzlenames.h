@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -17,6 +19,7 @@ QString picturePathFor(const QString& puzzlePath);
 struct PuzzleHead {
     QString solution;
     QString picturePath;
+    shared::TextEncoding encoding; // the file's, which a save of the puzzle keeps
 };
 
 // The first two lines of a puzzle file: nullopt when it cannot be read or has fewer lines.
