@@ -4,6 +4,7 @@
 #include "form2.h"
 #include "form4.h"
 #include "guess.h"
+#include "platform/clientarea.h"
 #include "platform/directorylisting.h"
 #include "platform/filenames.h"
 #include "platform/fonts.h"
@@ -60,8 +61,7 @@ Form1::Form1() : about_(shared::AboutGame::Pelmora, QPixmap(Icon), this) {
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    client_ = new QWidget(this);
-    client_->setFixedSize(platform::twipsSize(5640, 6825));
+    client_ = new platform::ClientArea(platform::twipsSize(5640, 6825), this);
     client_->setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(client_, Teal);
     setCentralWidget(client_);
@@ -142,7 +142,7 @@ QString Form1::tag(int index) const {
 
 void Form1::Form_Load() {
     shared::Splash::showModal();
-    adjustSize();
+    resize(sizeHint()); // the design size, also where the screen is smaller
     platform::centreWindow(this);
     PELMORA1.SkipCount = 0;
     PELMORA1.PlaceHolder.fill(0);
