@@ -5,6 +5,7 @@
 #include "form4.h"
 #include "guess.h"
 #include "platform/clientarea.h"
+#include "platform/commandbutton.h"
 #include "platform/directorylisting.h"
 #include "platform/filenames.h"
 #include "platform/fonts.h"
@@ -79,7 +80,7 @@ void Form1::buildControls() {
 
     const QFont tileFont = platform::mappedFont("Arial", 6.75, false);
     for (int i = 0; i < TileCount; ++i) {
-        QPushButton* tile = new QPushButton("&Trivia", client_);
+        QPushButton* tile = new platform::CommandButton("&Trivia", client_);
         tile->setObjectName(QString("Command2_%1").arg(i));
         tile->setFont(tileFont);
         tile->setGeometry(platform::twipsRect(tileTwips(i).x(), tileTwips(i).y(),
