@@ -78,6 +78,10 @@ class GimboTest : public QObject {
         QCOMPARE(form->Block[21]->geometry(), platform::twipsRect(3825, 3285, 225, 210));
         QCOMPARE(form->hexagonOfSlot(1), form->Hexagon[2]);
         QVERIFY(!form->Image1->pixmap().isNull() && form->Timer1->isActive());
+        // Round its tiles the icon lets the title bar and the about box's grey show through.
+        const QImage icon = form->windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(icon.pixelColor(31, 31).alpha(), 0);
         QStringList captions;
         for (QAction* menu : form->menuBar()->actions())
             for (QAction* item : menu->menu()->actions())
