@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -255,6 +256,14 @@ class GimboTest : public QObject {
         QVERIFY(form->gameFile().isEmpty());
         QCOMPARE(form->game().Seconds, 0.0);
         QVERIFY(form->Timer1->isActive());
+    }
+
+    // The background reads fast as a palette picture that keeps the art's own colours.
+    void theBackgroundIsAPalettePictureInItsOwnColours() {
+        const QImage picture = QImageReader("hexms.bmp").read();
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        for (QRgb fill : {0xFFFFFFFF, 0xFF203060, 0xFFFDE9C9, 0xFFD9ECF7, 0xFFF3E0F0})
+            QVERIFY(picture.colorTable().contains(fill));
     }
 
     void withoutTheBackgroundPictureTheGameGoesOn() {
