@@ -4,5 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../art"
 for svg in *.svg; do
+    # The splash art and Gimbo's background are drawn into bitmaps at build time.
+    case "$svg" in splash.svg | hexms.svg) continue ;; esac
     rsvg-convert "$svg" -o "${svg%.svg}.png"
 done

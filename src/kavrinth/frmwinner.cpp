@@ -35,7 +35,7 @@ frmWinner::frmWinner(Triangle& game, QWidget* parent)
     : QDialog(parent), game_(game), picture_(":/art/kavrinth-winner.png") {
     setObjectName("frmWinner");
     setWindowTitle("TOP 10!  Enter Initials");
-    setFixedSize(platform::twipsSize(6240, 3780));
+    resize(platform::twipsSize(6240, 3780));
     setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(this, Magenta);
     const int lefts[] = {2565, 2985, 3390};

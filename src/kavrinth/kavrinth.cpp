@@ -4,6 +4,7 @@
 #include "picktri.h"
 #include "pictures.h"
 #include "piecesetting.h"
+#include "platform/clientarea.h"
 #include "platform/dragcontroller.h"
 #include "platform/filenames.h"
 #include "platform/fonts.h"
@@ -68,8 +69,7 @@ Kavrinth::Kavrinth()
 Kavrinth::~Kavrinth() = default;
 
 void Kavrinth::buildControls() {
-    client_ = new QWidget(this);
-    client_->setFixedSize(platform::twipsSize(8790, 5475));
+    client_ = new platform::ClientArea(platform::twipsSize(8790, 5475), this);
     client_->setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(client_, Magenta);
     setCentralWidget(client_);
@@ -87,6 +87,7 @@ void Kavrinth::buildControls() {
     Picture1->setObjectName("Picture1");
     Picture1->setGeometry(platform::twipsRect(0, 5145, 8790, 330));
     platform::setBackground(Picture1, White);
+    platform::alignToBottom(Picture1);
     YourScore = new QLabel(Picture1);
     YourScore->setObjectName("YourScore");
     YourScore->setGeometry(platform::twipsRect(60, 60, 2535, 240));
@@ -156,7 +157,7 @@ int Kavrinth::pegIndex(const QWidget* widget) const {
 
 void Kavrinth::Form_Load() {
     shared::Splash::showModal();
-    adjustSize();
+    resize(sizeHint()); // the design size, also where the screen is smaller
     platform::centreWindow(this);
     Level1_Click();
 }

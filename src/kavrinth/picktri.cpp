@@ -27,7 +27,7 @@ int pictureTop(int index) {
 picktri::picktri(QWidget* parent) : QDialog(parent) {
     setObjectName("picktri");
     setWindowTitle("Pick a Piece");
-    setFixedSize(platform::twipsSize(6030, 3810));
+    resize(platform::twipsSize(6030, 3810));
     setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(this, Magenta);
     Label1 = new QLabel("Click the game piece you wish to use.", this);

@@ -14,7 +14,7 @@
 #include "trace.h"
 
 #include <QAction>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -27,9 +27,12 @@ constexpr unsigned Background = 0xC0C0C0;
 constexpr unsigned Red = 0x0000FF;
 constexpr unsigned Blue = 0xFF0000;
 
+// Drawn in the pixels the twips fall in, so the grid's last walls, at 7200 and 5200 twips,
+// lie inside the 7230 x 5205-twip client area.
 QRect pixelBox(QLine twips) {
-    return QRect(platform::twipsPoint(twips.x1(), twips.y1()),
-                 platform::twipsPoint(twips.x2(), twips.y2()));
+    using platform::pixelHolding;
+    return QRect(QPoint(pixelHolding(twips.x1()), pixelHolding(twips.y1())),
+                 QPoint(pixelHolding(twips.x2()), pixelHolding(twips.y2())));
 }
 
 } // namespace
@@ -178,8 +181,12 @@ void Form1::Form_MouseMove(QPointF twips) {
                          platform::Buttons::Ok, platform::Icon::Information, "Congratulations");
         endTrace(state_);
         // The box took the release that ended the trace: do what the release does.
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) {
             Form_MouseUp({});
+        } else if (!releaseAwaited_) {
+            releaseAwaited_ = true;
+            qApp->installEventFilter(this);
+        }
         break;
     case TraceStep::Box:
         drawTrailBox(*step.box, platform::colourFromBgr(Blue));
@@ -191,8 +198,21 @@ void Form1::Form_MouseMove(QPointF twips) {
 }
 
 void Form1::Form_MouseUp(QPointF) {
+    if (releaseAwaited_) {
+        releaseAwaited_ = false;
+        qApp->removeEventFilter(this);
+    }
     endTrace(state_);
     Form_Paint();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // The release may come to another window, or to none of the window's controls.
+    if (releaseAwaited_ &&
+        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove) &&
+        QGuiApplication::mouseButtons() == Qt::NoButton)
+        Form_MouseUp({});
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::Timer1_Timer() {

@@ -55,6 +55,9 @@ class Form1 : public QMainWindow {
     void HelpContents_Click();
     void HelpAbout_Click();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildControls();
     void buildMenus();
@@ -68,6 +71,9 @@ class Form1 : public QMainWindow {
     shared::GameRandom random_;
     shared::AboutBoxHost about_;
     QUIBMAZE1 state_;
+    // The completion box closed while a button was held: the release still to come, wherever
+    // it arrives, ends the trace as a release does.
+    bool releaseAwaited_ = false;
 };
 
 } // namespace maze

@@ -1,4 +1,5 @@
 #include "wrongwrong.h"
+#include "platform/clientarea.h"
 #include "platform/fonts.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
@@ -54,8 +55,7 @@ wrongwrong::wrongwrong(shared::RandomSource* random)
 wrongwrong::~wrongwrong() = default;
 
 void wrongwrong::buildControls() {
-    client_ = new QWidget(this);
-    client_->setFixedSize(platform::twipsSize(3945, 3300));
+    client_ = new platform::ClientArea(platform::twipsSize(3945, 3300), this);
     client_->setFont(platform::mappedFont("MS Sans Serif", 8.25, false));
     setCentralWidget(client_);
     for (int i = 0; i < BoxCount; ++i) {
@@ -78,6 +78,7 @@ void wrongwrong::buildControls() {
     Right->hide();
     Status = makePicture(client_, "Status", {0, 2985, 3945, 315});
     Status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    platform::alignToBottom(Status);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -117,7 +118,7 @@ QString wrongwrong::tag(int index) const {
 
 void wrongwrong::Form_Load() {
     shared::Splash::showModal();
-    adjustSize();
+    resize(sizeHint()); // the design size, also where the screen is smaller
     platform::centreWindow(this);
     newgame_Click();
 }

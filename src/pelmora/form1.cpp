@@ -4,6 +4,8 @@
 #include "form2.h"
 #include "form4.h"
 #include "guess.h"
+#include "platform/clientarea.h"
+#include "platform/commandbutton.h"
 #include "platform/directorylisting.h"
 #include "platform/filenames.h"
 #include "platform/fonts.h"
@@ -60,8 +62,7 @@ Form1::Form1() : about_(shared::AboutGame::Pelmora, QPixmap(Icon), this) {
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    client_ = new QWidget(this);
-    client_->setFixedSize(platform::twipsSize(5640, 6825));
+    client_ = new platform::ClientArea(platform::twipsSize(5640, 6825), this);
     client_->setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(client_, Teal);
     setCentralWidget(client_);
@@ -79,7 +80,7 @@ void Form1::buildControls() {
 
     const QFont tileFont = platform::mappedFont("Arial", 6.75, false);
     for (int i = 0; i < TileCount; ++i) {
-        QPushButton* tile = new QPushButton("&Trivia", client_);
+        QPushButton* tile = new platform::CommandButton("&Trivia", client_);
         tile->setObjectName(QString("Command2_%1").arg(i));
         tile->setFont(tileFont);
         tile->setGeometry(platform::twipsRect(tileTwips(i).x(), tileTwips(i).y(),
@@ -142,7 +143,7 @@ QString Form1::tag(int index) const {
 
 void Form1::Form_Load() {
     shared::Splash::showModal();
-    adjustSize();
+    resize(sizeHint()); // the design size, also where the screen is smaller
     platform::centreWindow(this);
     PELMORA1.SkipCount = 0;
     PELMORA1.PlaceHolder.fill(0);

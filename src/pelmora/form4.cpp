@@ -70,7 +70,7 @@ Form4::Form4(Pelmora1& module, QWidget* parent) : QDialog(parent), module_(modul
     setWindowIcon(QIcon(":/art/pelmora-icon.png"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(platform::twipsSize(5055, 3345));
+    resize(platform::twipsSize(5055, 3345));
     setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(this, Teal);
 

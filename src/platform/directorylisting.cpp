@@ -19,9 +19,9 @@ QStringList listFiles(const QString& pattern) {
     QStringList names;
     const QDir dir(folder.isEmpty() ? QString("/") : folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const QFileInfo info(dir.filePath(name));
-        // Only regular files: no folders, devices or pipes.
-        if (info.isFile() && match.match(name).hasMatch())
+        // Only regular files: no folders, devices or pipes. The name is tried first, so only
+        // the files that match are looked at on disk.
+        if (match.match(name).hasMatch() && QFileInfo(dir.filePath(name)).isFile())
             names << name;
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {

@@ -16,6 +16,12 @@ constexpr int twipsToPixels(int twips) {
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
+// The pixel a point given in twips lies in, counted from the pixel at 0: a line drawn at the
+// far edge of an area whose size is a whole number of pixels stays inside it.
+constexpr int pixelHolding(int twips) {
+    return twips >= 0 ? twips / TwipsPerPixel : -((-twips + TwipsPerPixel - 1) / TwipsPerPixel);
+}
+
 constexpr int pixelsToTwips(int pixels) {
     return pixels * TwipsPerPixel;
 }

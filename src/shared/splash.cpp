@@ -17,7 +17,7 @@ constexpr int Border = 1;
 // The client area: the title art drawn unscaled from its top-left corner, clipped.
 class ArtArea : public QWidget {
   public:
-    explicit ArtArea(QWidget* parent) : QWidget(parent), art_(":/art/splash.png") {}
+    explicit ArtArea(QWidget* parent) : QWidget(parent), art_(":/art/splash.bmp") {}
 
   protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, art_); }

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "platform/clientarea.h"
 #include "platform/dragcontroller.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
@@ -10,7 +11,6 @@
 #include "shared/splash.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QMenuBar>
 
 namespace squares {
@@ -62,12 +62,9 @@ Form1::Form1(shared::RandomSource* random)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    client_ = new QWidget(this);
-    client_->setFixedSize(platform::twipsSize(5850, 4830));
+    client_ = new platform::ClientArea(platform::twipsSize(5850, 4830), this);
     platform::setBackground(client_, White);
     setCentralWidget(client_);
-    // A fixed single border: the window keeps the size its menu bar and client area give it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     drag_ = new platform::DragController(client_);
     for (int i = 0; i < SquareCount; ++i) {
         Block[i] = makeSquare(client_, i);
@@ -141,7 +138,7 @@ void Form1::setBoard(const Board& board) {
 
 void Form1::Form_Load() {
     shared::Splash::showModal();
-    adjustSize();
+    resize(sizeHint()); // the design size, also where the screen is smaller
     platform::centreWindow(this);
     cube_.DragStart = -1;
     buildMoveTables(cube_);

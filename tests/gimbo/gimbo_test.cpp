@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -92,6 +93,10 @@ class GimboTest : public QObject {
         QCOMPARE(form->Block[21]->geometry(), platform::twipsRect(3825, 3285, 225, 210));
         QCOMPARE(form->hexagonOfSlot(1), form->Hexagon[2]);
         QVERIFY(!form->Image1->pixmap().isNull() && form->Timer1->isActive());
+        // Round its tiles the icon lets the title bar and the about box's grey show through.
+        const QImage icon = form->windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(icon.pixelColor(31, 31).alpha(), 0);
         QStringList captions;
         for (QAction* menu : form->menuBar()->actions())
             for (QAction* item : menu->menu()->actions())
@@ -265,6 +270,14 @@ class GimboTest : public QObject {
         QVERIFY(form->gameFile().isEmpty());
         QCOMPARE(form->game().Seconds, 0.0);
         QVERIFY(form->Timer1->isActive());
+    }
+
+    // The background reads fast as a palette picture that keeps the art's own colours.
+    void theBackgroundIsAPalettePictureInItsOwnColours() {
+        const QImage picture = QImageReader("hexms.bmp").read();
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        for (QRgb fill : {0xFFFFFFFF, 0xFF203060, 0xFFFDE9C9, 0xFFD9ECF7, 0xFFF3E0F0})
+            QVERIFY(picture.colorTable().contains(fill));
     }
 
     void withoutTheBackgroundPictureTheGameGoesOn() {

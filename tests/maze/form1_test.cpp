@@ -1,4 +1,5 @@
 #include "maze/canvas.h"
+#include "maze/drawing.h"
 #include "maze/form1.h"
 #include "mazeroute.h"
 #include "platform/twips.h"
@@ -127,6 +128,17 @@ class Form1Test : public QObject {
         QVERIFY(!routeToFinish().empty());
         QCOMPARE(colourAt(start()), Red);
         QVERIFY(services->messages.isEmpty());
+        // The grid's bottom walls, at 5200 twips, lie on the client area's last pixel row.
+        const QImage image = form->client()->grab().toImage();
+        int bottomWalls = 0;
+        for (int c = 0; c < Columns; ++c)
+            for (const Mark& mark : cellMarks(form->module().Maze[c][Rows - 1], c, Rows - 1))
+                if (mark.kind == Mark::Wall && mark.twips.y1() == 5200 && mark.twips.y2() == 5200) {
+                    ++bottomWalls;
+                    QCOMPARE(image.pixelColor(centreOf({c, Rows - 1}).x(), image.height() - 1),
+                             form->palette().color(QPalette::WindowText));
+                }
+        QVERIFY(bottomWalls > 0);
     }
 
     void tracingToTheFinishShowsTheTime() {
@@ -155,6 +167,24 @@ class Form1Test : public QObject {
         const Cell drawn = route[route.size() - 2];
         QCOMPARE(colourAt(drawn), Blue); // the button is still held
         release(route.back());
+        QCOMPARE(colourAt(drawn), Grey);
+    }
+
+    // A button still held when the box closes is let go after, where the box stood: the
+    // trail goes as on a release.
+    void aButtonLetGoAfterTheBoxEndsTheTrace() {
+        const std::vector<Cell> route = routeToFinish();
+        QVERIFY(route.size() >= 3);
+        press(route[0]);
+        for (const Cell& cell : route)
+            moveTo(cell);
+        QCOMPARE(services->messages.size(), 1);
+        const Cell drawn = route[route.size() - 2];
+        QCOMPARE(colourAt(drawn), Blue); // the button is still held
+        QWidget box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseRelease(&box, Qt::LeftButton);
         QCOMPARE(colourAt(drawn), Grey);
     }
 

@@ -258,6 +258,31 @@ class Form1Test : public QObject {
         QCOMPARE(form->Text1->text(), QString(""));
     }
 
+    // A caption too wide for its tile wraps at word breaks, as on a command button, rather
+    // than being cut at both sides; "&" marks the access key.
+    void tileCaptionsWrapOntoMoreLines() {
+        put(path("World.trv"), categoryFile("World History"));
+        put(path("Famous.trv"), categoryFile("Famous Scientists & Inventors"));
+        start();
+        form->Level3->trigger();
+        for (const QString caption : {"World History", "Famous Scientists & Inventors"}) {
+            QPushButton* tile = nullptr;
+            for (int i : visibleTiles())
+                if (form->Command2[i]->text() == caption)
+                    tile = form->Command2[i];
+            QVERIFY2(tile, qPrintable(caption));
+            // Where the caption's dark pixels lie inside the button's edge.
+            const QImage image = tile->grab().toImage();
+            QRect ink;
+            for (int y = 3; y < image.height() - 3; ++y)
+                for (int x = 3; x < image.width() - 3; ++x)
+                    if (qGray(image.pixel(x, y)) < 96)
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY2(ink.left() > 3 && ink.right() < image.width() - 4, qPrintable(caption));
+            QVERIFY2(ink.height() > tile->fontMetrics().height(), qPrintable(caption));
+        }
+    }
+
     void missingDataFilesEndTheProgram() {
         QFile::remove(path("a.puz"));
         QFile::remove(path("b.puz"));

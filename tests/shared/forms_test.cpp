@@ -61,6 +61,15 @@ class FormsTest : public QObject {
         QVERIFY(!splash.isVisible());
     }
 
+    // The title art reads fast as a palette picture that keeps the art's own colours.
+    void splashArtIsAPalettePictureInItsOwnColours() {
+        const QImage art(":/art/splash.bmp");
+        QCOMPARE(art.format(), QImage::Format_Indexed8);
+        QCOMPARE(art.size(), QSize(318, 231));
+        for (QRgb colour : {0xFFFDF6E3, 0xFFD33A2C, 0xFF2F6FD1, 0xFF7A2E8C})
+            QVERIFY(art.colorTable().contains(colour));
+    }
+
     void splashIntervalIsFiveSecondsUnlessShortenedForTests() {
         qunsetenv("QUIBLAX_SPLASH_MS");
         QCOMPARE(Splash::defaultIntervalMs(), 5000);

@@ -66,7 +66,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 Form3::Form3(QWidget* parent) : QDialog(parent) {
     setObjectName("Form3");
     setWindowTitle(Untitled);
-    setFixedSize(platform::twipsSize(5625, 6390));
+    resize(platform::twipsSize(5625, 6390));
     platform::setBackground(this, Teal);
     setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     buildControls();
