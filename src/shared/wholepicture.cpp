@@ -1,6 +1,5 @@
 #include "wholepicture.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -9,11 +8,15 @@ namespace shared {
 
 namespace {
 
+// Little-endian numbers of the header, read byte by byte through the array's own bounds.
 quint32 u32(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    quint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | quint8(bytes.at(at + i));
+    return value;
 }
 quint16 u16(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
+    return quint16(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8);
 }
 
 // Compression values of the BMP header.
