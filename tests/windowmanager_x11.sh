@@ -6,7 +6,7 @@
 #   windowmanager_x11.sh <suite folder>
 set -u
 suite=$(cd "$1" && pwd)
-for tool in Xvfb openbox xdotool xprop xwininfo; do
+for tool in Xvfb openbox xdotool xprop xwininfo import; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 
@@ -108,6 +108,32 @@ check_fixed() { # name window
     [ "$before" = "$after" ] && pass "$1 refuses a resize" || fail "$1 refuses a resize" "$before became $after"
 }
 
+# The colour of one pixel of the screen, as #RRGGBB.
+pixel() { # x y
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# Enlarges a sizable window and checks that its bottom strip, of the given colour, runs along
+# its bottom edge from its left to its right.
+check_bottom_strip() { # name window colour
+    local left top width height corners=""
+    timeout 10 xdotool windowsize --sync "$2" 800 560
+    read -r left top width height < <(xwininfo -id "$2" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}')
+    if [ "$width" != 800 ] || [ "$height" != 560 ]; then
+        fail "$1 can be enlarged" "it stays ${width}x$height"
+        return
+    fi
+    # The window repaints after the resize has come through.
+    for _ in $(seq 50); do
+        corners="$(pixel $((left + 2)) $((top + height - 3))) $(pixel $((left + width - 3)) $((top + height - 3)))"
+        [ "$corners" = "$3 $3" ] && break
+        sleep 0.1
+    done
+    [ "$corners" = "$3 $3" ] && pass "$1 keeps its bottom strip on the edge when enlarged" ||
+        fail "$1 keeps its bottom strip on the edge" "the bottom corners show $corners"
+}
+
 # Whether `upper` is stacked above `lower` as the window manager lists them, bottom first.
 stacked_above() { # upper lower
     local list
@@ -143,8 +169,9 @@ stop() { # pid
     wait "$1" 2>/dev/null
 }
 
-# Main windows: program | title | buttons | fixed or sizable.
-while IFS='|' read -r program title expected border; do
+# Main windows: program | title | buttons | fixed, or sizable with the colour of its bottom
+# strip where that differs from the window's own.
+while IFS='|' read -r program title expected border strip; do
     [ -z "$program" ] && continue
     answers=()
     [ "$program" = nibbolet ] && answers=(QUIBLAX_ANSWERS="No|Ann")
@@ -156,13 +183,16 @@ while IFS='|' read -r program title expected border; do
     fi
     check_buttons "$program" "$main" "$expected"
     [ "$border" = fixed ] && check_fixed "$program" "$main"
+    [ -n "$strip" ] && check_bottom_strip "$program" "$main" "$strip"
     stop "$program_pid"
 done <<'EOF'
-squares|QUIBLAX Squares|close|fixed
+squares|QUIBLAX Squares|close|sizable
 gimbo|GimboAgram|close|fixed
 nibbolet|Nibbolet|close|fixed
 about-quiblax|About QUIBLAX Board Games|minimise maximise close|sizable
 maze|QUIBLAX Maze|minimise maximise close|sizable
+kavrinth|Kavrinth|minimise maximise close|sizable|#FFFFFF
+pattern|Lumbrisk|minimise maximise close|sizable
 EOF
 
 # Enter presses the focused OK of the suite's about program, which ends it.

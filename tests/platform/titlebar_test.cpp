@@ -22,7 +22,7 @@ TEST(FrameHints, TheTitleBarCarriesTheButtonsTheWindowHasAndNoMore) {
         FrameHints hints;
     } rows[] = {
         {"an about box, the special-square message", titleOnly, true, {FrameHints::Move, Framed}},
-        {"Nibbolet, Squares, Gimbo, a message box",
+        {"Nibbolet, Gimbo, a message box",
          closeOnly,
          true,
          {FrameHints::Move | FrameHints::Close, Framed | FrameHints::Menu}},
