@@ -46,7 +46,7 @@ start() { # program [VARIABLE=value...]
 
 # The first shown window of a process whose title matches, waiting for it to show.
 window() { # pid title-pattern
-    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1
+    timeout 60 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1
 }
 
 # The buttons a window asks for in _MOTIF_WM_HINTS: "minimise", "maximise", "close".
