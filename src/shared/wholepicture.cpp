@@ -1,6 +1,8 @@
 #include "wholepicture.h"
 
+#include <QtEndian>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -8,15 +10,14 @@ namespace shared {
 
 namespace {
 
-// Little-endian numbers of the header, read byte by byte through the array's own bounds.
-quint32 u32(const QByteArray& bytes, qsizetype at) {
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | quint8(bytes.at(at + i));
-    return value;
+// The first bytes of a file, where its headers lie, zero past its end.
+using Header = std::array<uchar, 54>;
+
+quint32 u32(const Header& header, int at) {
+    return qFromLittleEndian<quint32>(header.data() + at);
 }
-quint16 u16(const QByteArray& bytes, qsizetype at) {
-    return quint16(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8);
+quint16 u16(const Header& header, int at) {
+    return qFromLittleEndian<quint16>(header.data() + at);
 }
 
 // Compression values of the BMP header.
@@ -26,18 +27,20 @@ enum : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 
 qint64 promisedBitmapSize(const QByteArray& bytes) {
     if (bytes.size() < 18)
         return 18;
-    const qint64 headerSize = u32(bytes, 14);
+    Header header{};
+    std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), header.size()), header.begin());
+    const qint64 headerSize = u32(header, 14);
     const bool core = headerSize == 12;
     if (!core && headerSize < 40)
         return 0;
     if (bytes.size() < 14 + std::min<qint64>(headerSize, 40))
         return 14 + headerSize;
-    const qint64 width = core ? u16(bytes, 18) : qint32(u32(bytes, 18));
-    const qint64 height = std::abs(core ? u16(bytes, 20) : qint64(qint32(u32(bytes, 22))));
-    const qint64 bits = core ? u16(bytes, 24) : u16(bytes, 28);
-    const quint32 compression = core ? Rgb : u32(bytes, 30);
-    const qint64 imageSize = core ? 0 : u32(bytes, 34);
-    const qint64 coloursUsed = core ? 0 : u32(bytes, 46);
+    const qint64 width = core ? u16(header, 18) : qint32(u32(header, 18));
+    const qint64 height = std::abs(core ? u16(header, 20) : qint64(qint32(u32(header, 22))));
+    const qint64 bits = core ? u16(header, 24) : u16(header, 28);
+    const quint32 compression = core ? Rgb : u32(header, 30);
+    const qint64 imageSize = core ? 0 : u32(header, 34);
+    const qint64 coloursUsed = core ? 0 : u32(header, 46);
     if (width <= 0 || bits == 0)
         return 0;
     // Where the rows start: at the offset the file header gives, but never inside the info
@@ -49,7 +52,7 @@ qint64 promisedBitmapSize(const QByteArray& bytes) {
         tables += 16;
     if (bits <= 8)
         tables += (coloursUsed ? coloursUsed : qint64(1) << bits) * (core ? 3 : 4);
-    const qint64 rowsStart = std::max<qint64>(u32(bytes, 10), tables);
+    const qint64 rowsStart = std::max<qint64>(u32(header, 10), tables);
     switch (compression) {
     case Rgb:
     case BitFields:
