@@ -88,7 +88,8 @@ gone() { # window
     return 1
 }
 
-# Row checks. A sizable window's row can add "keeps its bottom strip on the edge" here.
+# Row checks. A sizable window's bottom strip and background are checked offscreen, where the
+# controls can be seen.
 check_buttons() { # name window expected
     local got
     got=$(buttons "$2")
@@ -132,6 +133,12 @@ check_bottom_strip() { # name window colour
     done
     [ "$corners" = "$3 $3" ] && pass "$1 keeps its bottom strip on the edge when enlarged" ||
         fail "$1 keeps its bottom strip on the edge" "the bottom corners show $corners"
+}
+
+check_sizable() { # name window
+    local after
+    after=$(size_after_resize "$2")
+    [ "$after" = 900x700 ] && pass "$1 takes a resize" || fail "$1 takes a resize" "it became $after"
 }
 
 # Whether `upper` is stacked above `lower` as the window manager lists them, bottom first.
@@ -182,17 +189,18 @@ while IFS='|' read -r program title expected border strip; do
         continue
     fi
     check_buttons "$program" "$main" "$expected"
-    [ "$border" = fixed ] && check_fixed "$program" "$main"
+    if [ "$border" = fixed ]; then check_fixed "$program" "$main"; else check_sizable "$program" "$main"; fi
     [ -n "$strip" ] && check_bottom_strip "$program" "$main" "$strip"
     stop "$program_pid"
 done <<'EOF'
-squares|QUIBLAX Squares|close|sizable
+squares|QUIBLAX Squares|close|fixed
 gimbo|GimboAgram|close|fixed
 nibbolet|Nibbolet|close|fixed
 about-quiblax|About QUIBLAX Board Games|minimise maximise close|sizable
 maze|QUIBLAX Maze|minimise maximise close|sizable
 kavrinth|Kavrinth|minimise maximise close|sizable|#FFFFFF
 pattern|Lumbrisk|minimise maximise close|sizable
+pelmora|QS Pelmora|minimise maximise close|sizable
 EOF
 
 # Enter presses the focused OK of the suite's about program, which ends it.

@@ -68,8 +68,7 @@ Form4::Form4(Pelmora1& module, QWidget* parent) : QDialog(parent), module_(modul
     setObjectName("Form4");
     setWindowTitle("Categories");
     setWindowIcon(QIcon(":/art/pelmora-icon.png"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(platform::twipsSize(5055, 3345));
     setFont(platform::mappedFont("MS Sans Serif", 8.25, true));
     platform::setBackground(this, Teal);

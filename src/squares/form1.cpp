@@ -1,5 +1,4 @@
 #include "form1.h"
-#include "platform/clientarea.h"
 #include "platform/dragcontroller.h"
 #include "platform/helplaunch.h"
 #include "platform/menus.h"
@@ -11,6 +10,7 @@
 #include "shared/splash.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMenuBar>
 
 namespace squares {
@@ -62,9 +62,12 @@ Form1::Form1(shared::RandomSource* random)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    client_ = new platform::ClientArea(platform::twipsSize(5850, 4830), this);
+    client_ = new QWidget(this);
+    client_->setFixedSize(platform::twipsSize(5850, 4830));
     platform::setBackground(client_, White);
     setCentralWidget(client_);
+    // A fixed single border: the window keeps the size its menu bar and client area give it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     drag_ = new platform::DragController(client_);
     for (int i = 0; i < SquareCount; ++i) {
         Block[i] = makeSquare(client_, i);
@@ -138,7 +141,7 @@ void Form1::setBoard(const Board& board) {
 
 void Form1::Form_Load() {
     shared::Splash::showModal();
-    resize(sizeHint()); // the design size, also where the screen is smaller
+    adjustSize();
     platform::centreWindow(this);
     cube_.DragStart = -1;
     buildMoveTables(cube_);

@@ -56,7 +56,7 @@ struct WindowBorder {
 };
 
 const WindowBorder windows[] = {
-    {"squares Form1", program<squares::Form1>, Border::Sizable},
+    {"squares Form1", program<squares::Form1>, Border::Fixed},
     {"maze Form1", program<maze::Form1>, Border::Sizable},
     {"hangman Form1", program<hangman::Form1>, Border::Fixed},
     {"hangman Form3", [] { return madeBy<hangman::Form1>(&hangman::Form1::editor); },

@@ -67,6 +67,10 @@ class Form1Test : public QObject {
     void startsWithANewGameUnderDifficultyOne() {
         QCOMPARE(form->windowTitle(), QString("QUIBLAX Squares"));
         QCOMPARE(form->client()->size(), platform::twipsSize(5850, 4830));
+        const QSize size = form->size();
+        form->resize(size + QSize(100, 80));
+        QCOMPARE(form->size(), size);
+        QCOMPARE(form->minimumSize(), form->maximumSize());
         QCOMPARE(form->Block[49]->geometry(),
                  platform::twipsRect(3960 + 600, 2640 + 600, 555, 555));
         QCOMPARE(form->board().colour[4], Red);
