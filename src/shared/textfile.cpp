@@ -35,21 +35,18 @@ TextEncoding encodingOf(const QByteArray& bytes) {
 }
 
 QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::SingleByte:
+    if (encoding == TextEncoding::SingleByte)
         return QString::fromLatin1(bytes);
-    case TextEncoding::Utf8WithMark:
-        if (bytes.startsWith(ByteOrderMark))
-            return QString::fromUtf8(bytes.mid(ByteOrderMark.size()));
-        break;
-    case TextEncoding::Utf8:
-        break;
-    }
-    return QString::fromUtf8(bytes);
+    const bool marked = encoding == TextEncoding::Utf8WithMark && bytes.startsWith(ByteOrderMark);
+    // Only the file's own mark is left out (QString::fromUtf8 would drop any leading one).
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(marked ? bytes.mid(ByteOrderMark.size()) : bytes);
 }
 
 QByteArray encodeText(const QString& text, TextEncoding kept) {
-    if (kept == TextEncoding::Utf8WithMark)
+    // Text that begins with a mark character keeps it behind a mark of the file's own.
+    if (kept == TextEncoding::Utf8WithMark || text.startsWith(QChar(0xFEFF)))
         return ByteOrderMark + text.toUtf8();
     if (kept == TextEncoding::SingleByte && fitsOneByte(text)) {
         // Single-byte text that happens to be valid UTF-8 would read back as other characters.

@@ -52,7 +52,11 @@ class TextFileReader {
     void skipLineEnd();
     bool atLineEnd() const;
 
-    QString text(const QByteArray& bytes) const { return decodeText(bytes, encoding_); }
+    // Bytes after the file's own mark: a mark among them is a character of the text.
+    QString text(const QByteArray& bytes) const {
+        return decodeText(bytes,
+                          encoding_ == TextEncoding::SingleByte ? encoding_ : TextEncoding::Utf8);
+    }
 
     QByteArray content_;
     TextEncoding encoding_;
