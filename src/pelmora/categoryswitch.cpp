@@ -1,6 +1,6 @@
 #include "categoryswitch.h"
 #include "platform/filenames.h"
-#include "platform/renamefile.h"
+#include "platform_files/renamefile.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,11 +1,11 @@
 #include "form4.h"
 #include "categories.h"
 #include "categoryswitch.h"
-#include "platform/directorylisting.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "platform/window.h"
+#include "platform_files/directorylisting.h"
 
 #include <QKeyEvent>
 

@@ -1,5 +1,5 @@
 #include "settings.h"
-#include "platform/privateprofile.h"
+#include "platform_files/privateprofile.h"
 #include "shared/numbertext.h"
 #include "shared/uppercase.h"
 

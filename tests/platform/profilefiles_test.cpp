@@ -1,7 +1,7 @@
 #include "filesizelimit.h"
-#include "platform/directorylisting.h"
-#include "platform/privateprofile.h"
-#include "platform/renamefile.h"
+#include "platform_files/directorylisting.h"
+#include "platform_files/privateprofile.h"
+#include "platform_files/renamefile.h"
 #include "shared/files.h"
 
 #include "testfiles.h"

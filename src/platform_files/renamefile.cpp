@@ -1,5 +1,5 @@
 #include "renamefile.h"
-#include "filenames.h"
+#include "platform/filenames.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "directorylisting.h"
-#include "filenames.h"
+#include "platform/filenames.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "privateprofile.h"
-#include "filenames.h"
+#include "platform/filenames.h"
 #include "shared/files.h"
 #include "shared/textfile.h"
 
