@@ -26,9 +26,17 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/nu
 pids+=($!)
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$displayfile")"
-openbox >/dev/null 2>&1 &
+openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+# Every check below needs the window manager: on a loaded machine it may take a while to come up.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 600); do wm_up && break; sleep 0.1; done
+if ! wm_up; then
+    echo "FAIL openbox did not start on $DISPLAY:"
+    cat "$work/openbox.log"
+    cleanup
+    exit 1
+fi
 
 failed=0
 pass() { echo "ok   $1"; }
