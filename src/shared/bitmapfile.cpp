@@ -72,7 +72,9 @@ std::optional<QImage> readPicture(const QString& path, QString* problem) {
         setProblem(problem, "It holds no picture that can be read.");
         return std::nullopt;
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    // A palette picture stays at a byte a pixel until it is shown: making it 32 bits here would
+    // only add a copy four times its size on the way to the screen.
+    return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
 }
 
 std::optional<QByteArray> pictureBytes(const QImage& image, const QByteArray& format,

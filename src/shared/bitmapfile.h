@@ -15,8 +15,9 @@ qint64 maxPicturePixels();
 // bytes a pixel and its headers; the PNG and JPEG files Qt writes need less.
 qint64 maxPictureFileBytes();
 
-// The picture in a file (BMP, or any format Qt reads), as a 32-bit RGB image. nullopt with
-// the reason when the file cannot be read, is cut short, is too large or holds no picture.
+// The picture in a file (BMP, or any format Qt reads), opaque, in the format it was decoded
+// in (a palette BMP stays 8 bits a pixel; convert it before painting on it). nullopt with the
+// reason when the file cannot be read, is cut short, is too large or holds no picture.
 std::optional<QImage> readPicture(const QString& path, QString* problem);
 
 // The picture as the bytes of a file in a format: "bmp" (24 bits a pixel), "png" or "jpeg".

@@ -3,10 +3,13 @@
 #include "platform/twips.h"
 #include "platform/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace shared {
 
@@ -59,7 +62,17 @@ Splash::Splash(int intervalMs, QWidget* parent)
 
 void Splash::showModal() {
     Splash splash;
-    splash.exec();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); })) {
+        splash.exec();
+        return;
+    }
+    // With no other window on the screen a modal splash has nothing to block, and closing a
+    // modal window costs two round trips to the X server: the splash's own loop does the rest.
+    QEventLoop loop;
+    connect(&splash, &QDialog::finished, &loop, &QEventLoop::quit);
+    splash.show();
+    loop.exec(QEventLoop::DialogExec);
 }
 
 void Splash::showEvent(QShowEvent* event) {

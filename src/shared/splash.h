@@ -19,7 +19,8 @@ class Splash : public QDialog {
 
     explicit Splash(int intervalMs = defaultIntervalMs(), QWidget* parent = nullptr);
 
-    // Shows a fresh splash window modally and returns once it has unloaded itself.
+    // Shows a fresh splash window and returns once it has unloaded itself; it is modal over
+    // the program's windows on the screen.
     static void showModal();
 
     QWidget* client;

@@ -134,6 +134,8 @@ TEST(Bitmaps, APictureIsReadOnlyWhenItsFileHoldsAllOfIt) {
         {"header only", bmp24, 120, CutShort},
         {"JPEG", encoded(checkered(), "JPEG"), 10, CutShort},
         {"PNG", encoded(checkered(), "PNG"), 10, NoPicture},
+        {"PNG with alpha", encoded(checkered().convertToFormat(QImage::Format_ARGB32), "PNG"), 10,
+         NoPicture},
     };
     QTemporaryDir dir;
     for (const auto& row : rows) {
@@ -143,7 +145,12 @@ TEST(Bitmaps, APictureIsReadOnlyWhenItsFileHoldsAllOfIt) {
         QString problem;
         const std::optional<QImage> whole = shared::readPicture(path, &problem);
         ASSERT_TRUE(whole) << problem.toStdString();
-        EXPECT_EQ(*whole, QImage::fromData(row.bytes).convertToFormat(QImage::Format_RGB32));
+        const QImage decoded = QImage::fromData(row.bytes);
+        EXPECT_EQ(whole->convertToFormat(QImage::Format_RGB32),
+                  decoded.convertToFormat(QImage::Format_RGB32));
+        // Kept as decoded, so a palette picture takes a byte a pixel; only alpha is dropped.
+        EXPECT_EQ(whole->format(),
+                  decoded.hasAlphaChannel() ? QImage::Format_RGB32 : decoded.format());
         ASSERT_TRUE(write(path, row.bytes.chopped(row.cut)));
         EXPECT_FALSE(shared::readPicture(path, &problem));
         EXPECT_EQ(problem, row.problem);

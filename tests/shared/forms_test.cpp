@@ -61,6 +61,30 @@ class FormsTest : public QObject {
         QVERIFY(!splash.isVisible());
     }
 
+    // Over a window on the screen (Nibbolet's New Game) the splash is modal. Alone at start-up
+    // it has nothing to block and waits in its own loop, sparing the modal close.
+    void splashIsModalOnlyOverAShownWindow() {
+        qputenv("QUIBLAX_SPLASH_MS", "200");
+        for (const bool windowShown : {false, true}) {
+            QWidget window;
+            window.setVisible(windowShown);
+            QElapsedTimer clock;
+            clock.start();
+            QWidget* modal = nullptr;
+            bool shown = false;
+            QTimer::singleShot(50, [&] {
+                modal = QApplication::activeModalWidget();
+                for (QWidget* each : QApplication::topLevelWidgets())
+                    shown = shown || (qobject_cast<Splash*>(each) && each->isVisible());
+            });
+            Splash::showModal();
+            QVERIFY(clock.elapsed() >= 190);
+            QVERIFY(shown);
+            QCOMPARE(modal != nullptr, windowShown);
+        }
+        qputenv("QUIBLAX_SPLASH_MS", "0");
+    }
+
     // The title art reads fast as a palette picture that keeps the art's own colours.
     void splashArtIsAPalettePictureInItsOwnColours() {
         const QImage art(":/art/splash.bmp");
