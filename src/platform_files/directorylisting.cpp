@@ -18,7 +18,9 @@ QStringList listFiles(const QString& pattern) {
         QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     const QDir dir(folder.isEmpty() ? QString("/") : folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    // Unsorted: the names that match are sorted below.
+    for (const QString& name :
+         dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted)) {
         // Only regular files: no folders, devices or pipes. The name is tried first, so only
         // the files that match are looked at on disk.
         if (match.match(name).hasMatch() && QFileInfo(dir.filePath(name)).isFile())

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -17,16 +18,18 @@ namespace {
 
 constexpr int Border = 1;
 
-// The client area: the title art drawn unscaled from its top-left corner, clipped.
+// The client area: the title art drawn unscaled from its top-left corner, clipped. The art is
+// kept in its palette and made 32 bits a pixel only as it is drawn, within the splash's
+// interval, not before the splash can show.
 class ArtArea : public QWidget {
   public:
     explicit ArtArea(QWidget* parent) : QWidget(parent), art_(":/art/splash.bmp") {}
 
   protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, art_); }
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, art_); }
 
   private:
-    QPixmap art_;
+    QImage art_;
 };
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 
 class QLabel;
 class QTimer;

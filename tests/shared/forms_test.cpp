@@ -92,6 +92,12 @@ class FormsTest : public QObject {
         QCOMPARE(art.size(), QSize(318, 231));
         for (QRgb colour : {0xFFFDF6E3, 0xFFD33A2C, 0xFF2F6FD1, 0xFF7A2E8C})
             QVERIFY(art.colorTable().contains(colour));
+        // Drawn unscaled from the client's top-left corner and clipped; the notice line lies
+        // below the part compared.
+        Splash splash(60000);
+        const QRect above(0, 0, splash.client->width(), splash.Label1->y());
+        QCOMPARE(splash.client->grab(above).toImage().convertToFormat(QImage::Format_RGB32),
+                 art.copy(above).convertToFormat(QImage::Format_RGB32));
     }
 
     void splashIntervalIsFiveSecondsUnlessShortenedForTests() {
