@@ -9,7 +9,7 @@
 namespace shared {
 
 // The largest picture the reader decodes, in pixels: as many as fit the image reader's
-// allocation limit at 32 bits a pixel, which is how every picture is kept.
+// allocation limit at 32 bits a pixel, which is how every picture is shown.
 qint64 maxPicturePixels();
 // The largest picture file the reader takes: a BMP of the largest picture needs at most four
 // bytes a pixel and its headers; the PNG and JPEG files Qt writes need less.
