@@ -29,12 +29,24 @@ std::variant<MazeFile, QString> parseMazFile(const QByteArray& content) {
 
 std::variant<MazeFile, QString> readMazFile(const QString& path) {
     QString problem;
+    bool cut = false;
     // Only the first 72 characters of a row count, but rows may be padded far past them.
-    const std::optional<QByteArray> content =
-        shared::readFilePrefix(path, shared::limit::DataFile, &problem, "maze");
+    std::optional<QByteArray> content =
+        shared::readFilePrefix(path, shared::limit::DataFile, &problem, "maze", &cut);
     if (!content)
         return problem;
-    return parseMazFile(*content);
+    if (cut) {
+        // A row the limit cuts before its last field is not there to read.
+        const qsizetype rowStart =
+            std::max(content->lastIndexOf('\n'), content->lastIndexOf('\r')) + 1;
+        if (content->size() - rowStart < 2 * Columns)
+            content->truncate(rowStart);
+    }
+    std::variant<MazeFile, QString> maze = parseMazFile(*content);
+    // Rows that run on past the limit are not missing: the file is too large to read them.
+    if (cut && std::holds_alternative<QString>(maze))
+        return shared::tooLarge(shared::limit::DataFile, "maze");
+    return maze;
 }
 
 void applyMazeFile(QUIBMAZE1& state, const MazeFile& file) {

@@ -67,8 +67,16 @@ std::optional<QImage> readPicture(const QString& path, QString* problem) {
     const QSize size = reader.size();
     if (size.isValid() && !fitsTheReader(size, "Its picture is too large", problem))
         return std::nullopt;
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    // Qt decodes into an image of the file's size and format when it is given one. Cleared
+    // first, it shows pixels that a file leaves unpainted (a run-length BMP may end early or
+    // skip some) as the picture's background, colour or palette entry 0, and never as whatever
+    // the memory held before.
+    QImage image;
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        image.fill(0);
+    }
+    if (!reader.read(&image)) {
         setProblem(problem, "It holds no picture that can be read.");
         return std::nullopt;
     }

@@ -93,8 +93,21 @@ void syncFolder(const QString& folder) {
 
 enum class Part { Whole, Prefix };
 
+// The bytes of a UTF-8 character that the end of a prefix split: a lead byte followed by
+// fewer of its continuation bytes than it needs. None where the prefix ends on a whole one.
+qsizetype splitCharacterBytes(const QByteArray& prefix) {
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, prefix.size()); ++back) {
+        const uchar byte = uchar(prefix[prefix.size() - back]);
+        if ((byte & 0xC0) == 0x80) // a continuation byte: the lead is further back
+            continue;
+        const qsizetype needs = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return needs > back ? back : 0;
+    }
+    return 0;
+}
+
 std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QString* problem,
-                                      const QString& kind, Part part) {
+                                      const QString& kind, Part part, bool* cut = nullptr) {
     // Non-blocking, so a FIFO cannot hang the game before it is refused below.
     Descriptor file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0) {
@@ -110,10 +123,8 @@ std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QStr
         setProblem(problem, notRegular(info, kind));
         return std::nullopt;
     }
-    const QString tooLarge =
-        QString("It is too large for a %1: more than %2 bytes.").arg(kind).arg(maxBytes);
     if (part == Part::Whole && info.st_size > maxBytes) {
-        setProblem(problem, tooLarge);
+        setProblem(problem, tooLarge(maxBytes, kind));
         return std::nullopt;
     }
     // Read to the end, not to the size stat gave: the file may grow meanwhile, and some
@@ -136,10 +147,14 @@ std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QStr
         total += got;
     }
     if (total > maxBytes && part == Part::Whole) {
-        setProblem(problem, tooLarge);
+        setProblem(problem, tooLarge(maxBytes, kind));
         return std::nullopt;
     }
     content.truncate(std::min<qint64>(total, maxBytes));
+    if (cut)
+        *cut = total > maxBytes;
+    if (total > maxBytes)
+        content.chop(splitCharacterBytes(content));
     return content;
 }
 
@@ -151,8 +166,12 @@ std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString
 }
 
 std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes, QString* problem,
-                                         const QString& kind) {
-    return readRegular(path, maxBytes, problem, kind, Part::Prefix);
+                                         const QString& kind, bool* cut) {
+    return readRegular(path, maxBytes, problem, kind, Part::Prefix, cut);
+}
+
+QString tooLarge(qint64 maxBytes, const QString& kind) {
+    return QString("It is too large for a %1: more than %2 bytes.").arg(kind).arg(maxBytes);
 }
 
 bool saveFile(const QString& name, const QByteArray& content, QString* problem,

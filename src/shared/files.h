@@ -23,11 +23,17 @@ inline constexpr qint64 Sound = 32 * 1024 * 1024;   // wave files; pictures: bit
 std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes, QString* problem,
                                    const QString& kind = QStringLiteral("file"));
 
-// The first maxBytes bytes of a regular file, or all of a shorter one: for formats that use
-// only their first lines or items and ignore the rest. Refuses what readFile refuses, except
-// a file larger than maxBytes.
+// The first maxBytes bytes of a regular file, or all of a shorter one: for text formats that
+// use only their first lines or items and ignore the rest. Refuses what readFile refuses, except
+// a file larger than maxBytes. A larger file is cut up to three bytes earlier where maxBytes
+// would split a UTF-8 character, so the cut alone never makes its text read as single bytes;
+// cut, when given, tells whether the file was larger.
 std::optional<QByteArray> readFilePrefix(const QString& path, qint64 maxBytes, QString* problem,
-                                         const QString& kind = QStringLiteral("file"));
+                                         const QString& kind = QStringLiteral("file"),
+                                         bool* cut = nullptr);
+
+// What readFile says of a file larger than maxBytes.
+QString tooLarge(qint64 maxBytes, const QString& kind);
 
 // Replaces the file whole: writes a temporary file beside it, checks every write and the flush
 // to disk, then renames it over the target. On any failure the old file stays as it was, the

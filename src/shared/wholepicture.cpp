@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <limits>
 
 namespace shared {
 
@@ -23,18 +22,46 @@ quint16 u16(const Header& header, int at) {
 // Compression values of the BMP header.
 enum : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
-// The size of a BMP file as its headers describe it, or 0 where they do not say.
-qint64 promisedBitmapSize(const QByteArray& bytes) {
+// Whether run-length coded rows reach their end within the file: the end-of-bitmap code, or
+// the end of the last row. A cut file stops before either, whatever image size its header
+// gives (often none).
+bool runsReachTheirEnd(const QByteArray& bytes, qint64 at, qint64 height, bool fourBits) {
+    for (qint64 row = 0; row < height;) {
+        if (at + 2 > bytes.size())
+            return false;
+        const uchar count = uchar(bytes[at]), code = uchar(bytes[at + 1]);
+        at += 2;
+        if (count != 0) // a run of one pixel value
+            continue;
+        if (code == 0) { // end of a row
+            ++row;
+        } else if (code == 1) { // end of the bitmap
+            return true;
+        } else if (code == 2) { // a skip onwards, never past the last row
+            if (at + 2 > bytes.size())
+                return false;
+            row = std::min<qint64>(row + uchar(bytes[at + 1]), height - 1);
+            at += 2;
+        } else { // code pixels as they are, padded to a whole 16-bit word
+            const qint64 pixelBytes = fourBits ? (code + 1) / 2 : code;
+            at += (pixelBytes + 1) / 2 * 2;
+        }
+    }
+    return true;
+}
+
+// Whether a BMP file holds all its headers promise; true where they do not say.
+bool isWholeBitmap(const QByteArray& bytes) {
     if (bytes.size() < 18)
-        return 18;
+        return false;
     Header header{};
     std::copy_n(bytes.cbegin(), std::min<qsizetype>(bytes.size(), header.size()), header.begin());
     const qint64 headerSize = u32(header, 14);
     const bool core = headerSize == 12;
     if (!core && headerSize < 40)
-        return 0;
+        return true;
     if (bytes.size() < 14 + std::min<qint64>(headerSize, 40))
-        return 14 + headerSize;
+        return false;
     const qint64 width = core ? u16(header, 18) : qint32(u32(header, 18));
     const qint64 height = std::abs(core ? u16(header, 20) : qint64(qint32(u32(header, 22))));
     const qint64 bits = core ? u16(header, 24) : u16(header, 28);
@@ -42,7 +69,7 @@ qint64 promisedBitmapSize(const QByteArray& bytes) {
     const qint64 imageSize = core ? 0 : u32(header, 34);
     const qint64 coloursUsed = core ? 0 : u32(header, 46);
     if (width <= 0 || bits == 0)
-        return 0;
+        return true;
     // Where the rows start: at the offset the file header gives, but never inside the info
     // header, its colour masks or its palette, which are read first.
     qint64 tables = 14 + headerSize;
@@ -59,16 +86,44 @@ qint64 promisedBitmapSize(const QByteArray& bytes) {
     case AlphaBitFields: {
         // Rows are padded to whole 32-bit words; a negative height stores them top down.
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        if (height > (std::numeric_limits<qint64>::max() - rowsStart) / rowBytes)
-            return std::numeric_limits<qint64>::max();
-        return rowsStart + rowBytes * height;
+        return bytes.size() >= rowsStart && height <= (bytes.size() - rowsStart) / rowBytes;
     }
     case Rle8:
     case Rle4:
-        return imageSize ? rowsStart + imageSize : 0;
+        return bytes.size() >= rowsStart + imageSize &&
+               runsReachTheirEnd(bytes, rowsStart, height, compression == Rle4);
     default:
-        return 0;
+        return true;
     }
+}
+
+// Whether a GIF's blocks run on to its trailer, which a cut file has lost.
+bool isWholeGif(const QByteArray& bytes) {
+    const auto colourTableBytes = [](uchar flags) {
+        return flags & 0x80 ? 3 << ((flags & 7) + 1) : 0;
+    };
+    if (bytes.size() < 13)
+        return false;
+    qsizetype at = 13 + colourTableBytes(uchar(bytes[10]));
+    while (at < bytes.size()) {
+        const uchar block = uchar(bytes[at]);
+        if (block == 0x3B) // the trailer
+            return true;
+        if (block == 0x21) { // an extension: its label, then its data
+            at += 2;
+        } else if (block == 0x2C) { // an image: where it lies, its colours, its code size
+            if (at + 10 > bytes.size())
+                return false;
+            at += 10 + colourTableBytes(uchar(bytes[at + 9])) + 1;
+        } else {
+            return true; // too broken to tell: the image reader judges it
+        }
+        // Data comes in blocks, each after its length, up to an empty one.
+        while (at < bytes.size() && bytes[at] != 0)
+            at += 1 + uchar(bytes[at]);
+        ++at;
+    }
+    return false;
 }
 
 bool isWholeJpeg(const QByteArray& bytes) {
@@ -81,7 +136,9 @@ bool isWholeJpeg(const QByteArray& bytes) {
 
 bool holdsWholePicture(const QByteArray& bytes) {
     if (bytes.startsWith("BM"))
-        return bytes.size() >= promisedBitmapSize(bytes);
+        return isWholeBitmap(bytes);
+    if (bytes.startsWith("GIF8"))
+        return isWholeGif(bytes);
     if (bytes.startsWith("\xFF\xD8\xFF"))
         return isWholeJpeg(bytes);
     return true;

@@ -72,16 +72,23 @@ TEST(RecordChampion, InitialsReadBackAfterARewrite) {
         QByteArray stored;
         QString initials;
         QByteArray written;
+        QByteArray after = {}; // what the file holds after its list
     } rows[] = {
-        {"\"A,B\"", "A,B", "\"A,B\""}, {"\"A\r\nB\"", "A\r\nB", "\"A\r\nB\""},
-        {"A\"B", "A\"B", "A\"B"},      {"AAA", "AAA", "AAA"},
-        {"\"XY\" ", "XY", "XY"},       {"\"\"", "", ""},
+        {"\"A,B\"", "A,B", "\"A,B\""},
+        {"\"A\r\nB\"", "A\r\nB", "\"A\r\nB\""},
+        {"A\"B", "A\"B", "A\"B"},
+        {"AAA", "AAA", "AAA"},
+        {"\"XY\" ", "XY", "XY"},
+        {"\"\"", "", ""},
+        // Past the 64 KiB that are read, which end inside a Ж.
+        {"\xd0\x96\xd0\x96\xd0\x96", "\u0416\u0416\u0416", "\xd0\x96\xd0\x96\xd0\x96",
+         " " + QByteArray("\xd0\x96").repeated(40000)},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("kavrinth.hal");
     const QByteArray others = championsBytes(defaultChampions()).mid(10); // entries 2..10
     for (const auto& row : rows) {
-        ASSERT_TRUE(write(path, row.stored + "\r\n 50 \r\n" + others));
+        ASSERT_TRUE(write(path, row.stored + "\r\n 50 \r\n" + others + row.after));
         QString problem;
         ASSERT_EQ(recordChampion(path, "NEW", 60, &problem), Recorded::Saved)
             << row.stored.toStdString();

@@ -1,5 +1,6 @@
 #include "maze/mazefile.h"
 #include "mazeroute.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,9 +112,15 @@ TEST(MazFile, TheLastLineNeedsNoLineEndButAMissingLineIsAProblem) {
         {"", "after 0 of the 26 rows"},
         {rows(25, Fifteens), "after 25 of the 26 rows"},
         {rows(1, Fifteens), "after 1 of the 26 rows"},
+        // Rows padded so that the 4 MiB the reader takes end in the 25th row, or in the 26th's
+        // fields.
+        {rows(26, Fifteens + QByteArray(170000, ' ')), "too large for a maze: more than 4194304"},
+        {rows(26, Fifteens + QByteArray(167698, ' ')), "too large for a maze: more than 4194304"},
     };
+    QTemporaryDir dir;
     for (const auto& c : cases) {
-        const auto result = parseMazFile(c.content);
+        ASSERT_TRUE(write(dir.filePath("m.maz"), c.content));
+        const auto result = readMazFile(dir.filePath("m.maz"));
         ASSERT_TRUE(std::holds_alternative<QString>(result)) << c.problem;
         EXPECT_TRUE(std::get<QString>(result).contains(c.problem))
             << std::get<QString>(result).toStdString();

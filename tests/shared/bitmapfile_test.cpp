@@ -9,6 +9,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QImage checkered() {
@@ -53,23 +55,32 @@ QByteArray withoutImageSize(QByteArray bytes) {
     return bytes;
 }
 
-// A 4 x 2 picture in two colours, run-length coded with 8 bits a pixel.
-QByteArray runLengthCoded() {
+// A picture in two colours, blue and green, run-length coded with 8 (or 4) bits a pixel.
+QByteArray runLengthCoded(const QByteArray& rows = "\x04\x01\0\0\x02\0\x02\x01\0\x01"_ba,
+                          int width = 4, int height = 2, int bits = 8) {
     QByteArray bytes(14 + 40 + 8, '\0');
     bytes.replace(0, 2, "BM");
-    const QByteArray rows("\x04\x01\x00\x00\x02\x00\x02\x01\x00\x01", 10);
-    put32(bytes, 2, 14 + 40 + 8 + 10);
+    put32(bytes, 2, 14 + 40 + 8 + rows.size());
     put32(bytes, 10, 14 + 40 + 8);
     put32(bytes, 14, 40);
-    put32(bytes, 18, 4);
-    put32(bytes, 22, 2);
+    put32(bytes, 18, width);
+    put32(bytes, 22, height);
     bytes[26] = 1;
-    bytes[28] = 8;
-    put32(bytes, 30, 1); // RLE8
+    bytes[28] = char(bits);
+    put32(bytes, 30, bits == 8 ? 1 : 2); // RLE8 or RLE4
     put32(bytes, 34, rows.size());
     put32(bytes, 46, 2); // colours used
     bytes.replace(54, 8, QByteArray("\xff\x00\x00\x00\x00\xff\x00\x00", 8));
     return bytes + rows;
+}
+
+// A blue 16 x 8 picture, as a run-length file that paints only its green pixels shows it.
+QImage blueWithGreen(int x, int y, int count) {
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int i = 0; i < count; ++i)
+        image.setPixel(x + i, y, qRgb(0, 255, 0));
+    return image;
 }
 
 const QString CutShort = "It ends before its picture does: the file has been cut short.";
@@ -117,6 +128,7 @@ TEST(Bitmaps, APictureIsReadOnlyWhenItsFileHoldsAllOfIt) {
         QByteArray bytes;
         int cut;
         QString problem;
+        QImage shown = {}; // where not as QImage reads the file
     } rows[] = {
         {"24-bit, bottom up", bmp24, 1, CutShort},
         {"24-bit, bottom up, last row", bmp24, 24, CutShort},
@@ -131,6 +143,18 @@ TEST(Bitmaps, APictureIsReadOnlyWhenItsFileHoldsAllOfIt) {
         {"1-bit palette", encoded(checkered().convertToFormat(QImage::Format_Mono), "BMP"), 4,
          CutShort},
         {"8-bit run-length coded", runLengthCoded(), 2, CutShort},
+        // Pixels the runs leave unpainted show the background, not what memory held.
+        {"8-bit run-length, ended early", runLengthCoded("\x02\x01\0\x01"_ba, 16, 8), 2, CutShort,
+         blueWithGreen(0, 7, 2)},
+        {"8-bit run-length, a skip", runLengthCoded("\0\x02\x03\x01\x02\x01\0\x01"_ba, 16, 8), 2,
+         CutShort, blueWithGreen(3, 6, 2)},
+        {"8-bit run-length, no image size",
+         withoutImageSize(runLengthCoded("\x02\x01\0\x01"_ba, 16, 8)), 2, CutShort,
+         blueWithGreen(0, 7, 2)},
+        {"4-bit run-length, ended early", runLengthCoded("\x03\x11\0\x01"_ba, 16, 8, 4), 2,
+         CutShort, blueWithGreen(0, 7, 3)},
+        {"GIF", "GIF89a\1\0\1\0\x80\0\0\xff\xff\xff\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;"_ba, 3,
+         CutShort},
         {"header only", bmp24, 120, CutShort},
         {"JPEG", encoded(checkered(), "JPEG"), 10, CutShort},
         {"PNG", encoded(checkered(), "PNG"), 10, NoPicture},
@@ -138,16 +162,20 @@ TEST(Bitmaps, APictureIsReadOnlyWhenItsFileHoldsAllOfIt) {
          NoPicture},
     };
     QTemporaryDir dir;
+    // Read first, it leaves its green in the memory the next picture of its size may get.
+    const QString green = dir.filePath("green");
+    ASSERT_TRUE(write(green, runLengthCoded("\x10\x01\0\0"_ba.repeated(8), 16, 8)));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString path = dir.filePath("picture");
         ASSERT_TRUE(write(path, row.bytes));
         QString problem;
+        ASSERT_TRUE(shared::readPicture(green, &problem));
         const std::optional<QImage> whole = shared::readPicture(path, &problem);
         ASSERT_TRUE(whole) << problem.toStdString();
         const QImage decoded = QImage::fromData(row.bytes);
         EXPECT_EQ(whole->convertToFormat(QImage::Format_RGB32),
-                  decoded.convertToFormat(QImage::Format_RGB32));
+                  (row.shown.isNull() ? decoded : row.shown).convertToFormat(QImage::Format_RGB32));
         // Kept as decoded, so a palette picture takes a byte a pixel; only alpha is dropped.
         EXPECT_EQ(whole->format(),
                   decoded.hasAlphaChannel() ? QImage::Format_RGB32 : decoded.format());

@@ -55,6 +55,7 @@ QString saveUnderSizeLimit(const QString& path, const QByteArray& content, rlim_
 TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
     QTemporaryDir dir;
     put(dir.filePath("game.squ"), QByteArray(100, 'x'));
+    put(dir.filePath("utf8.squ"), "\xd0\x96\xd0\x96\xd0\x96"); // ЖЖЖ
     // A path is used as it stands: "\\" is part of the name, and case counts.
     put(dir.filePath("bs\\game.squ"), QByteArray(100, 'b'));
     QDir(dir.path()).mkdir("bs");
@@ -81,6 +82,7 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimitAreRead) {
          "It is too large for a saved game: more than 99 bytes.", 0},
         {dir.filePath("game.squ"), 99, Prefix, "", 99},
         {dir.filePath("game.squ"), 4096, Prefix, "", 100},
+        {dir.filePath("utf8.squ"), 5, Prefix, "", 4}, // without the Ж the limit splits
         {dir.filePath("huge.squ"), 4096, Prefix, "", 4096},
         {dir.filePath("huge.squ"), 4096, Whole,
          "It is too large for a saved game: more than 4096 bytes.", 0},
