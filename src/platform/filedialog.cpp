@@ -51,9 +51,13 @@ FileDialog::FileDialog(const FileDialogRequest& request, QWidget* owner)
         selectNameFilter(request.nameFilters.at(request.selectedFilter));
     if (!request.fileName.isEmpty() && !isWildcard(request.fileName))
         selectFile(request.fileName);
-    // Connected after the toolkit's own handlers, so these have the last word.
-    if (QLineEdit* box = nameBox())
+    // The toolkit's own completion reads quotes in the name box as a list of names, selects
+    // each of them in the list, and a click on a listed name then turns the name box into that
+    // list. Here the list follows the name box as one name.
+    if (QLineEdit* box = nameBox()) {
+        disconnect(box, SIGNAL(textChanged(QString)), this, SLOT(_q_autoCompleteFileName(QString)));
         connect(box, &QLineEdit::textChanged, this, &FileDialog::followNameBox);
+    }
 }
 
 QLineEdit* FileDialog::nameBox() const {
@@ -68,9 +72,8 @@ QString FileDialog::typedPath() const {
     return QDir::homePath() + text.mid(1);
 }
 
-// The toolkit reads quotes in the name box as a list of names, selects those in the list and
-// judges the OK button by them. Here the list shows the one file named, if any, and any name
-// can be confirmed.
+// Selects the one file the name box names, if it is listed, and lets any name be confirmed:
+// the toolkit judges the OK button by the quoted names it reads.
 void FileDialog::followNameBox() {
     auto* list = findChild<QAbstractItemView*>("listView");
     auto* files = list ? qobject_cast<QFileSystemModel*>(list->model()) : nullptr;

@@ -210,7 +210,7 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
 
 TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
     QTemporaryDir dir;
-    for (const char* name : {"a.squ", "b.txt", "c.SQU", "wh?t.txt"})
+    for (const char* name : {"a.squ", "b.txt", "c.SQU", "wh?t\"b.txt"})
         ASSERT_TRUE(write(dir.filePath(name), name));
     ScriptedServices services;
     platform::FileDialogRequest request;
@@ -236,13 +236,13 @@ TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
         return names;
     };
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return listed() == QStringList{"b.txt", "wh?t.txt"};
+        return listed() == QStringList{"b.txt", "wh?t\"b.txt"};
     })) << listed().join(", ").toStdString();
     EXPECT_TRUE(services.messages.isEmpty());
-    // A listed file is that file, wildcard or not.
+    // A listed file is that file, quotes, wildcards and all.
     const QModelIndex what = list->model()->index(1, 0, list->rootIndex());
     const QPoint at = list->visualRect(what).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(dialog.chosen(), dir.filePath("wh?t.txt"));
+    EXPECT_EQ(dialog.chosen(), dir.filePath("wh?t\"b.txt"));
 }
