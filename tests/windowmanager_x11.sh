@@ -276,5 +276,28 @@ else
 fi
 stop "$program_pid"
 
+# Squares: a name typed in the real Save As dialog is that one file, quote and all: my"game
+# beside game.squ is saved as my"game.squ, and game.squ stays as it was.
+printf 'kept\r\n' >"$work/game.squ"
+start squares
+main=$(window "$program_pid" '^QUIBLAX Squares$')
+activate "$main" && xdotool key alt+g && xdotool key a
+save=$(window "$program_pid" '^Save$')
+if [ -z "$save" ] || ! activate "$save"; then
+    fail "Squares shows its Save As dialog" "$(tail -2 "$work/log")"
+else
+    xdotool type --delay 30 'my"game' && xdotool key Return
+    title=""
+    for _ in $(seq 300); do
+        title=$(xdotool getwindowname "$main" 2>/dev/null)
+        [ "$title" = "QUIBLAX Squares - $work/my\"game.squ" ] && break
+        sleep 0.1
+    done
+    [ "$title" = "QUIBLAX Squares - $work/my\"game.squ" ] && [ -s "$work/my\"game.squ" ] &&
+        [ "$(cat "$work/game.squ")" = $'kept\r' ] && pass "Save As my\"game beside game.squ saves my\"game.squ" ||
+        fail "Save As my\"game beside game.squ saves my\"game.squ" "title '$title'; $(cd "$work" && ls -- *.squ | tr '\n' ' ')"
+fi
+stop "$program_pid"
+
 cleanup
 exit $failed

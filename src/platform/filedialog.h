@@ -5,12 +5,14 @@
 #include <QFileDialog>
 #include <optional>
 
+class QLineEdit;
+
 namespace platform {
 
 // The Open / Save As dialog on the screen: Qt's own dialog, the same on every desktop, whose
 // name box works as the described one does. A typed name that no file has exactly is found
 // ignoring case (Open); the default extension goes only on a name that has none and names no
-// file; a wildcard filters the list and is never taken as a name.
+// file; a wildcard in the last part of a name that names no file filters the list.
 class FileDialog : public QFileDialog {
   public:
     FileDialog(const FileDialogRequest& request, QWidget* owner);
@@ -21,7 +23,12 @@ class FileDialog : public QFileDialog {
     void accept() override;
 
   private:
-    void filterBy(const QString& pattern);
+    QLineEdit* nameBox() const;
+    // The name box's text as one path, relative to the folder shown.
+    QString typedPath() const;
+    void followNameBox();
+    bool folderPicked() const;
+    void filterBy(const QFileInfo& typed);
 
     FileDialogRequest request_;
     QString chosen_;

@@ -5,6 +5,7 @@
 #include "testfiles.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -133,8 +134,12 @@ TEST(CommonDialogRun, AWildcardNameListsTheFilesWhenTheFilterIsADescriptionAlone
 // The dialog on the screen, typed into as a player types: the name box, then Enter.
 TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
     QTemporaryDir dir;
-    for (const char* name : {"CAPITALS.HNG", "set.hng", "SET.HNG", "noext", "a.squ", "b.txt"})
+    for (const char* folder : {"a[*]b", "sub"})
+        ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
+    for (const char* name : {"CAPITALS.HNG", "set.hng", "SET.HNG", "noext", "a.squ", "b.txt",
+                             "my\"b.txt", "a[*]b.squ", "wh?t.puz"})
         ASSERT_TRUE(write(dir.filePath(name), name));
+    qputenv("HOME", dir.path().toLocal8Bit());
     ScriptedServices services;
     services.messageAnswers = {platform::Answer::Ok, platform::Answer::No, platform::Answer::Yes};
     const char* const stays = "(the dialog stays open)";
@@ -158,6 +163,15 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
         {true, false, "squ", "new", "new.squ"},
         {true, false, "squ", "sv\\out", "sv\\out.squ"},
         {true, false, "squ", "*.squ", stays},
+        // The name box holds one name, quotes, wildcards and all.
+        {true, false, "squ", "my\"a", "my\"a.squ"},
+        {true, false, "squ", "my\"sub", "my\"sub.squ"},
+        {true, false, "squ", "a\"", "a\".squ"},
+        {false, true, "txt", "my\"b.txt", "my\"b.txt"},
+        {false, true, "squ", "a[*]b.squ", "a[*]b.squ"},
+        {false, true, "puz", "wh?t", "wh?t.puz"},
+        {true, false, "squ", "a[*]b/lit", "a[*]b/lit.squ"},
+        {false, true, "hng", "~/set.hng", "set.hng"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -172,6 +186,10 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
         dialog.show();
         auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
         ASSERT_TRUE(name);
+        // Typed as a player types: into the name box, which has the keyboard.
+        QApplication::setActiveWindow(&dialog);
+        name->setFocus();
+        ASSERT_TRUE(name->hasFocus());
         QTest::keyClicks(name, c.typed);
         QTest::keyClick(name, Qt::Key_Return);
         if (c.chosen == stays) {
@@ -192,7 +210,7 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
 
 TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
     QTemporaryDir dir;
-    for (const char* name : {"a.squ", "b.txt", "c.SQU"})
+    for (const char* name : {"a.squ", "b.txt", "c.SQU", "wh?t\"b.txt"})
         ASSERT_TRUE(write(dir.filePath(name), name));
     ScriptedServices services;
     platform::FileDialogRequest request;
@@ -201,6 +219,7 @@ TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
     request.selectedFilter = 1;
     platform::FileDialog dialog(request, nullptr);
     dialog.setDirectory(dir.path());
+    dialog.setViewMode(QFileDialog::List);
     dialog.show();
     auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
     ASSERT_TRUE(name);
@@ -216,7 +235,14 @@ TEST(FileDialog, AWildcardInTheNameBoxFiltersTheList) {
             names << list->model()->index(row, 0, list->rootIndex()).data().toString();
         return names;
     };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == QStringList{"b.txt"}; }))
-        << listed().join(", ").toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return listed() == QStringList{"b.txt", "wh?t\"b.txt"};
+    })) << listed().join(", ").toStdString();
     EXPECT_TRUE(services.messages.isEmpty());
+    // A listed file is that file, quotes, wildcards and all.
+    const QModelIndex what = list->model()->index(1, 0, list->rootIndex());
+    const QPoint at = list->visualRect(what).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(dialog.chosen(), dir.filePath("wh?t\"b.txt"));
 }
