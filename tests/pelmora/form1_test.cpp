@@ -473,6 +473,29 @@ class Form1Test : public QObject {
         QCOMPARE(contentOf(path("Space.trv")), categoryFile("Space"));
     }
 
+    // Kino.trv and KINO.trh: each switches alone, and a twin starts at its own first question.
+    void categoriesWhoseNamesDifferOnlyInCaseSwitchAndAskAlone() {
+        put(path("Kino.trv"), categoryFile("Kino"));
+        put(path("KINO.trh"), categoryFile("KINO"));
+        put(windows + "/pelmora.ini", "[PlaceHolders]\r\nKino.trv=1\r\n");
+        start();
+        for (QListWidget* Form4::*list : {&Form4::List1, &Form4::List2}) {
+            whenShown<Form4>([list](Form4* categories) {
+                (categories->*list)->setCurrentRow(1); // KINO
+                QTest::mouseClick(list == &Form4::List1 ? categories->Command1
+                                                        : categories->Command2,
+                                  Qt::LeftButton);
+                QTest::mouseClick(categories->Command3, Qt::LeftButton);
+            });
+            form->Options->trigger();
+            QCOMPARE(services->prompts().join("|"), QString());
+            QVERIFY(QFile::exists(path("Kino.trv")));
+            if (list == &Form4::List1)
+                QCOMPARE(clickAndAnswer(1, 2), QString("KINO one?"));
+        }
+        QVERIFY(QFile::exists(path("KINO.trh")) && !QFile::exists(path("KINO.trv")));
+    }
+
     void helpAndExit() {
         put(path("Pelmora.hlp"), "# Pelmora\r\n");
         start();
