@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,15 @@ bool at(const QWidget* control, int left, int top, int width, int height) {
 // Clicks an answer on its round mark.
 void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// How light the middle of an option's round mark is, 0 to 255.
+int markMiddle(QRadioButton* option) {
+    QStyleOptionButton look;
+    look.initFrom(option);
+    const QRect mark =
+        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option);
+    return qGray(option->grab().toImage().pixel(mark.center()));
 }
 
 } // namespace
@@ -180,10 +190,14 @@ class Form1Test : public QObject {
                      at(question->Command1, 3045, 3795, 1275, 405);
             QTest::keyClick(question, Qt::Key_Escape); // does nothing
             clickOption(question->Option1[1]);
+            // White marks on the teal dialog, the chosen one with a black dot.
+            seen += QString(" %1%2")
+                        .arg(markMiddle(question->Option1[0]) > 240)
+                        .arg(markMiddle(question->Option1[1]) < 128);
             QTest::mouseClick(question->Command1, Qt::LeftButton);
         });
         QTest::mouseClick(form->Command2[0], Qt::LeftButton);
-        QCOMPARE(seen, QString("Question saved oooo Command1"));
+        QCOMPARE(seen, QString("Question saved oooo Command1 11"));
         QVERIFY(placed);
         QVERIFY(form->Command2[0]->isHidden());
         QVERIFY(services->messages.isEmpty());
