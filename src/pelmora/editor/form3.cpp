@@ -328,13 +328,15 @@ void Form3::Command4_Click() {
     EditState = Painting;
     const QPointer<Form3> self(this);
     const auto gone = [self] { return !self || self->unloaded_; };
-    // The wait ends as soon as paint shows its window, or has ended without showing it.
+    // The wait ends as soon as paint shows its window, or has ended without showing it. The
+    // program is asked about first, so a window it shows meanwhile is still found.
     bool opened = false;
     bool ended = false;
     waitUntil(
         [&] {
+            const bool runs = platform::shellProgramRuns("mspaint.exe");
             opened = !gone() && paintWindowExists();
-            ended = !opened && !platform::shellProgramRuns("mspaint.exe");
+            ended = !opened && !runs;
             return gone() || opened || ended;
         },
         paintPollMs, paintOpenTimeoutMs);
