@@ -246,9 +246,7 @@ void Form1::NewGame1_Click() {
     }
     std::variant<PuzzleSet, QString> read = readPuzzleSet(PuzzleName_);
     while (const QString* problem = std::get_if<QString>(&read)) {
-        platform::msgBox(QString("Error In Puzzle File.\n%1\n%2")
-                             .arg(platform::resolveFileName(PuzzleName_), *problem),
-                         platform::Buttons::Ok, platform::Icon::Critical, "Oops");
+        puzzleFileError(PuzzleName_, *problem);
         if (optionsRun) {
             platform::endProgram();
             return;
@@ -269,6 +267,12 @@ void Form1::NewGame1_Click() {
     const Puzzle& puzzle = set.puzzles[set.position - 1];
     startPuzzle(HANGMAN1_, puzzle.answer);
     showPuzzle(puzzle.clue);
+}
+
+void Form1::puzzleFileError(const QString& name, const QString& problem) {
+    platform::msgBox(
+        QString("Error In Puzzle File.\n%1\n%2").arg(platform::resolveFileName(name), problem),
+        platform::Buttons::Ok, platform::Icon::Critical, "Oops");
 }
 
 void Form1::showPuzzle(const QString& clue) {
@@ -345,12 +349,21 @@ void Form1::Options_Click() {
     CMDialog1.Filter = "HangMan Files (*.hng)|*.hng|All Files(*.*)|*.*";
     CMDialog1.FilterIndex = 1;
     CMDialog1.Flags = platform::CommonDialog::FileMustExist | platform::CommonDialog::NoChangeDir;
-    CMDialog1.FileName = "";
-    CMDialog1.setAction(platform::CommonDialog::ShowOpen);
-    const QString picked = CMDialog1.FileName.trimmed();
-    if (picked.isEmpty())
-        return;
-    PickedFile_ = picked;
+    // A set that cannot be played is refused and the dialog comes again; a cancel leaves the
+    // game and the settings as they were.
+    for (;;) {
+        CMDialog1.FileName = "";
+        CMDialog1.setAction(platform::CommonDialog::ShowOpen);
+        const QString picked = CMDialog1.FileName.trimmed();
+        if (picked.isEmpty())
+            return;
+        PickedFile_ = picked;
+        const std::variant<PuzzleSet, QString> read = readPuzzleSet(PickedFile_);
+        const QString* problem = std::get_if<QString>(&read);
+        if (!problem)
+            break;
+        puzzleFileError(PickedFile_, *problem);
+    }
     PuzzleName_ = PickedFile_;
     QString key = "PuzzleName";
     QString problem;

@@ -87,6 +87,7 @@ class Form1 : public QMainWindow {
     // cannot be played, after saying why.
     bool takeNextPuzzle(bool endOnFailure);
     void showPuzzle(const QString& clue);
+    void puzzleFileError(const QString& name, const QString& problem);
     void settingsProblem(const QString& problem);
 
     QWidget* client_;

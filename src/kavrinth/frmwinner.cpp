@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QValidator>
+#include <algorithm>
 
 namespace kavrinth {
 
@@ -29,10 +30,27 @@ class InitialValidator : public QValidator {
     }
 };
 
+// A letter wider than its box is drawn smaller, so it shows whole. The box keeps two pixels
+// each side of its text and one more for the cursor, or it scrolls the letter out of sight.
+void fitLetter(QLineEdit* box, const QFont& font) {
+    const int room = box->contentsRect().width() - 2 * 2 - 2;
+    QFont fitted = font;
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > 1; --pixels) {
+        const QFontMetrics metrics(fitted);
+        const QString letter = box->text();
+        if (std::max(metrics.horizontalAdvance(letter), metrics.boundingRect(letter).width()) <=
+            room)
+            break;
+        fitted.setPixelSize(pixels - 1);
+    }
+    box->setFont(fitted);
+}
+
 } // namespace
 
 frmWinner::frmWinner(Triangle& game, QWidget* parent)
-    : QDialog(parent), game_(game), picture_(":/art/kavrinth-winner.png") {
+    : QDialog(parent), game_(game), picture_(":/art/kavrinth-winner.png"),
+      letterFont_(platform::mappedFont("System", 19.5, true)) {
     setObjectName("frmWinner");
     setWindowTitle("TOP 10!  Enter Initials");
     resize(platform::twipsSize(6240, 3780));
@@ -49,7 +67,7 @@ frmWinner::frmWinner(Triangle& game, QWidget* parent)
         box->setFrame(false);
         box->setAlignment(Qt::AlignCenter);
         box->setValidator(validator);
-        box->setFont(platform::mappedFont("System", 19.5, true));
+        box->setFont(letterFont_);
         platform::setBackground(box, Yellow);
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, platform::colourFromBgr(Yellow));
@@ -84,9 +102,10 @@ void frmWinner::Form_Activate() {
 }
 
 void frmWinner::editWinnerName_Change(int index) {
+    QLineEdit* box = editWinnerName[index];
+    fitLetter(box, letterFont_);
     if (!WinnerFormReady)
         return;
-    QLineEdit* box = editWinnerName[index];
     const QString upper = box->text().toUpper();
     if (upper != box->text()) {
         box->setText(upper); // this change comes back here with the upper-case text

@@ -35,6 +35,7 @@ class frmWinner : public QDialog {
 
     Triangle& game_;
     QPixmap picture_;
+    QFont letterFont_;
 };
 
 } // namespace kavrinth

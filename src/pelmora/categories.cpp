@@ -21,6 +21,16 @@ QString categoryItem(const QString& fileName) {
     return fileName.left(fileName.indexOf('.'));
 }
 
+bool hasCaseTwin(const QString& file, const QStringList& categoryFiles) {
+    const auto onlyCaseDiffers = [](const QString& a, const QString& b) {
+        return a != b && a.compare(b, Qt::CaseInsensitive) == 0;
+    };
+    // Every name ends in its four-character extension: ".trv" or ".trh".
+    return std::any_of(categoryFiles.begin(), categoryFiles.end(), [&](const QString& other) {
+        return onlyCaseDiffers(other, file) || onlyCaseDiffers(other.chopped(4), file.chopped(4));
+    });
+}
+
 std::vector<Category> readCategories(const QStringList& listing) {
     std::vector<Category> categories;
     for (const QString& file : listing.mid(0, MaxCategories)) {

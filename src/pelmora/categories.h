@@ -17,6 +17,10 @@ struct Category {
 // A file name up to its first ".": how the categories dialog lists a category file.
 QString categoryItem(const QString& fileName);
 
+// Whether another category file, on or off, has a name, or a name before its extension, that
+// differs from file's only in case. Such twins keep their places under their exact names.
+bool hasCaseTwin(const QString& file, const QStringList& categoryFiles);
+
 // The active categories of a listing of category files, in listing order, at most
 // MaxCategories of them. Each is named by its file's first line; a file that has none (empty
 // or unreadable) is named after the file.

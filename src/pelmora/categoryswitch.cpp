@@ -1,7 +1,7 @@
 #include "categoryswitch.h"
-#include "platform/filenames.h"
 #include "platform_files/renamefile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -10,19 +10,36 @@ namespace pelmora {
 
 namespace {
 
+// The file of a category with this extension: the exact name first, else one whose extension
+// alone is in another case. The part before the extension must match exactly: a name that
+// differs from it in case is another category, switched on its own.
+QString categoryFile(const QString& item, const QString& extension) {
+    const QString exact = item + extension;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    for (const QString& name : QDir().entryList(QDir::Files | QDir::Hidden))
+        if (name.size() == exact.size() && name.startsWith(item) &&
+            name.endsWith(extension, Qt::CaseInsensitive))
+            return name;
+    return {};
+}
+
 void renameAll(const QStringList& items, const QString& from, const QString& to,
                std::vector<SwitchProblem>& problems) {
     for (const QString& item : items) {
-        const QString old = item + from;
-        if (!QFileInfo(platform::resolveFileName(old)).isFile())
+        const QString old = categoryFile(item, from);
+        if (old.isEmpty())
             continue;
+        // A new name that is taken is named as it lies on disk, so the rename refuses it.
+        const QString taken = categoryFile(item, to);
+        const QString target = taken.isEmpty() ? item + to : taken;
         // A category whose file is there under both names is reported once.
         const bool reported = std::any_of(problems.begin(), problems.end(), [&](const auto& p) {
-            return QSet<QString>{p.from, p.to} == QSet<QString>{old, item + to};
+            return QSet<QString>{p.from, p.to} == QSet<QString>{old, target};
         });
         QString reason;
-        if (!reported && !platform::renameWithoutReplacing(old, item + to, &reason))
-            problems.push_back({old, item + to, reason});
+        if (!reported && !platform::renameWithoutReplacing(old, target, &reason))
+            problems.push_back({old, target, reason});
     }
 }
 

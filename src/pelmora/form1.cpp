@@ -157,8 +157,9 @@ void Form1::Form_Load() {
     NewGame_Click();
 }
 
-qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const SettingsFile::Reading reading = settings_.readNumber(section, key, defaultValue);
+qint64 Form1::readSetting(const QString& section, const QString& key, const QString& defaultValue,
+                          platform::KeyMatch match) {
+    const SettingsFile::Reading reading = settings_.readNumber(section, key, defaultValue, match);
     if (!reading.problem.isEmpty())
         settingsUnreadable(reading.problem);
     else if (!reading.ok)
@@ -223,10 +224,14 @@ bool Form1::readCategoryFiles() {
         return false;
     }
     const std::vector<Category> categories = readCategories(listing);
+    const QStringList onAndOff = listing + platform::listFiles("*.trh");
     PELMORA1.CatCount = int(categories.size());
     for (int j = 1; j <= PELMORA1.CatCount; ++j) {
         PELMORA1.CatFile[j] = categories[j - 1].file;
-        PELMORA1.PlaceHolder[j] = readSetting("PlaceHolders", PELMORA1.CatFile[j], "0");
+        PELMORA1.PlaceHolder[j] = readSetting("PlaceHolders", PELMORA1.CatFile[j], "0",
+                                              hasCaseTwin(PELMORA1.CatFile[j], onAndOff)
+                                                  ? platform::KeyMatch::ExactOnly
+                                                  : platform::KeyMatch::ExactFirst);
     }
     for (int j = 1; j <= PELMORA1.CatCount; ++j)
         PELMORA1.CatName[j] = categories[j - 1].name;

@@ -65,7 +65,8 @@ class Form1 : public QMainWindow {
     bool readCategoryFiles();
     bool chooseAndLoadPuzzle();
     void loadPicture();
-    qint64 readSetting(const QString& section, const QString& key, const QString& defaultValue);
+    qint64 readSetting(const QString& section, const QString& key, const QString& defaultValue,
+                       platform::KeyMatch match = platform::KeyMatch::ExactFirst);
     void writeSetting(const QString& section, const QString& key, qint64 value);
     // Tells once a run that the settings file is there but cannot be read.
     void settingsUnreadable(const QString& problem);

@@ -18,6 +18,17 @@ void whiteOnTeal(QWidget* widget) {
     palette.setColor(QPalette::WindowText, platform::colourFromBgr(White));
     widget->setPalette(palette);
 }
+
+// An option's caption is white on teal; its round mark is white with a black dot when chosen,
+// so both stand out from the dialog.
+void optionLook(QWidget* option) {
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::WindowText, platform::colourFromBgr(White));
+    palette.setColor(QPalette::Base, platform::colourFromBgr(White));
+    palette.setColor(QPalette::Text, Qt::black);
+    option->setPalette(palette);
+}
+
 } // namespace
 
 Form2::Form2(Pelmora1& module, QWidget* parent) : QDialog(parent), module_(module) {
@@ -41,7 +52,7 @@ Form2::Form2(Pelmora1& module, QWidget* parent) : QDialog(parent), module_(modul
         Option1[i] = new QRadioButton("Option1", this);
         Option1[i]->setObjectName(QString("Option1_%1").arg(i));
         Option1[i]->setGeometry(platform::twipsRect(165, 2115 + 300 * i, 7545, 345));
-        whiteOnTeal(Option1[i]);
+        optionLook(Option1[i]);
         Option1[i]->hide();
         if (previous)
             setTabOrder(previous, Option1[i]);

@@ -23,7 +23,15 @@ std::optional<qint64> cycleNumberOf(const QString& line) {
 
 std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem,
                                            shared::TextEncoding* encoding) {
-    return shared::readTextLines(path, shared::limit::SmallFile, problem, encoding);
+    // Only the first lines count, so a longer file is read as far as the limit.
+    const std::optional<QByteArray> content =
+        shared::readFilePrefix(path, shared::limit::SmallFile, problem);
+    if (!content)
+        return std::nullopt;
+    shared::TextFileReader reader(*content);
+    if (encoding)
+        *encoding = reader.encoding();
+    return reader.readLines();
 }
 
 QByteArray puzzleFileBytes(const QString& solution, const QString& picturePath, qint64 cycle,

@@ -20,8 +20,8 @@ inline constexpr int PictureBoxHeightTwips = 5300;
 // at the start of the rest (0 when there is none). nullopt for any other line.
 std::optional<qint64> cycleNumberOf(const QString& line);
 
-// Every line of a puzzle file, or nullopt with the reason when it cannot be read; encoding,
-// when given, gets the encoding the file was read in.
+// Every line of a puzzle file's first 64 KiB, or nullopt with the reason when it cannot be
+// read; encoding, when given, gets the encoding the file was read in.
 std::optional<QStringList> readPuzzleLines(const QString& path, QString* problem,
                                            shared::TextEncoding* encoding = nullptr);
 

@@ -20,11 +20,12 @@ QString gameWindowsDirectory(const QString& windowsDirectory) {
 }
 
 SettingsFile::Reading SettingsFile::readNumber(const QString& section, const QString& key,
-                                               const QString& defaultValue) const {
+                                               const QString& defaultValue,
+                                               platform::KeyMatch match) const {
     QString buffer(BufferSize, ' ');
     QString problem;
     const int copied = platform::getPrivateProfileString(section, key, defaultValue, &buffer,
-                                                         BufferSize, path_, &problem);
+                                                         BufferSize, path_, &problem, match);
     if (copied < 1)
         return {0, false, problem};
     const double n = shared::textToNumber(buffer);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform_files/privateprofile.h"
+
 #include <QString>
 
 // The settings file "pelmora.ini" in the Windows directory: how far each category has been
@@ -20,8 +22,8 @@ class SettingsFile {
         QString problem; // why the file, though there, could not be read: the default was taken
     };
     // The number at the start of the value, read as 24 characters at most.
-    Reading readNumber(const QString& section, const QString& key,
-                       const QString& defaultValue) const;
+    Reading readNumber(const QString& section, const QString& key, const QString& defaultValue,
+                       platform::KeyMatch match = platform::KeyMatch::ExactFirst) const;
     // Writes the number without blanks; false when the file cannot be written, with problem
     // set when that is because the file cannot be read (it is then left as it is).
     bool writeNumber(const QString& section, const QString& key, qint64 value,

@@ -1,5 +1,6 @@
 #include "startedprograms.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSaveFile>
@@ -7,6 +8,24 @@
 #include <sys/types.h>
 
 namespace platform {
+
+namespace {
+
+// Whether a process that runs carries this entry in its environment: the started program, or
+// one it started in turn, as a launcher does that hands over and ends at once.
+bool carrierRuns(const QByteArray& entry) {
+    for (const QString& name : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isProcess = false;
+        const qint64 pid = name.toLongLong(&isProcess);
+        QFile environment("/proc/" + name + "/environ");
+        if (isProcess && environment.open(QIODevice::ReadOnly) &&
+            environment.readAll().split('\0').contains(entry) && processRuns(pid))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 bool StartedPrograms::start(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -28,9 +47,12 @@ bool StartedPrograms::start(const QString& program, const QStringList& arguments
 
 void StartedPrograms::forgetEnded() {
     for (qsizetype i = started_.size() - 1; i >= 0; --i) {
-        if (!processRuns(started_.at(i).pid)) {
-            if (!started_.at(i).marker.isEmpty())
-                QFile::remove(started_.at(i).marker);
+        const Started& program = started_.at(i);
+        if (!processRuns(program.pid) &&
+            (program.marker.isEmpty() ||
+             !carrierRuns(ShownMarkerVariable + ('=' + QFile::encodeName(program.marker))))) {
+            if (!program.marker.isEmpty())
+                QFile::remove(program.marker);
             started_.removeAt(i);
         }
     }

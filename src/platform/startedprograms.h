@@ -8,7 +8,8 @@
 // Where the platform has no window search (the offscreen platform), the programs we start say
 // themselves when they have shown a window: each is started with QUIBLAX_SHOWN_MARKER naming a
 // file, into which it writes its window's title once the window is on screen. A window then
-// counts as open while its program runs and its marker holds that title.
+// counts as open while its program runs and its marker holds that title. A program runs while
+// it, or any program it started that still carries the marker in its environment, runs.
 namespace platform {
 
 inline constexpr char ShownMarkerVariable[] = "QUIBLAX_SHOWN_MARKER";
@@ -28,7 +29,7 @@ class StartedPrograms {
         QString program;
         QString marker;
     };
-    // Forgets the programs that have ended, and their markers.
+    // Forgets the programs that have ended, with those they started, and their markers.
     void forgetEnded();
     QTemporaryDir markers_;
     QList<Started> started_;

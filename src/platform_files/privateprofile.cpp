@@ -134,11 +134,11 @@ qsizetype lineOfKey(const QStringList& lines, const QString& section, const QStr
 } // namespace
 
 int getPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
-                            QString* returned, int size, const QString& fileName,
-                            QString* problem) {
+                            QString* returned, int size, const QString& fileName, QString* problem,
+                            KeyMatch match) {
     QString value = defaultValue;
     if (const std::optional<Profile> profile = profileOf(fileName, problem)) {
-        const qsizetype i = lineOfKey(profile->lines, section, key, true);
+        const qsizetype i = lineOfKey(profile->lines, section, key, match == KeyMatch::ExactFirst);
         if (i >= 0)
             value = profile->lines[i].mid(keyLineOf(profile->lines[i])->valueAt).trimmed();
     }

@@ -18,11 +18,21 @@ void setProblem(QString* problem, const QString& text) {
         *problem = text;
 }
 
+// The new name's folders as the resolver finds them, its last part as given.
+QString newName(const QString& to) {
+    QString path = to;
+    path.replace('\\', '/');
+    const qsizetype slash = path.lastIndexOf('/');
+    if (QFileInfo::exists(to) || slash < 0)
+        return to;
+    return resolveFileName(path.left(slash + 1)) + path.mid(slash + 1);
+}
+
 } // namespace
 
 bool renameWithoutReplacing(const QString& from, const QString& to, QString* problem) {
     const QString source = resolveFileName(from);
-    const QString target = resolveFileName(to);
+    const QString target = newName(to);
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.exists()) {
         setProblem(problem, "It does not exist.");

@@ -188,6 +188,19 @@ class Form1Test : public QObject {
         QCOMPARE(contentOf(set()), bad);
     }
 
+    void aCancelAfterADamagedSetInOptionsKeepsTheGameAndTheSettings() {
+        start();
+        const QByteArray settings = contentOf(work->filePath("win/HangQZ.Ini"));
+        QVERIFY(write(work->filePath("bad.hng"), "Bad\r\n 2, 0\r\nA, B\r\n"));
+        services->fileAnswers = {work->filePath("bad.hng")}; // then a cancel
+        form->Options->trigger();
+        QCOMPARE(services->fileDialogs.size(), 2);
+        QVERIFY(services->prompts().join("").startsWith("Error In Puzzle File.\n"));
+        QCOMPARE(services->endRequests, 0);
+        QCOMPARE(contentOf(work->filePath("win/HangQZ.Ini")), settings);
+        QCOMPARE(form->title->text() + form->PuzzleName(), QString("Clue:  USACAPITALS.HNG"));
+    }
+
     void aFailedRewriteSaysSoKeepsTheSetAndPlaysAnyway() {
         start();
         const QByteArray before = contentOf(set());

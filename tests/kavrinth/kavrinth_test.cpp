@@ -166,10 +166,22 @@ class KavrinthTest : public QObject {
     void aWinnerEntersInitialsThenListsAndResets() {
         lastJumpAhead();
         QStringList focusAfterTyping;
-        whenModal([&focusAfterTyping](QWidget* modal) {
+        bool wideLetterWhole = false;
+        whenModal([&focusAfterTyping, &wideLetterWhole](QWidget* modal) {
             auto* winner = qobject_cast<frmWinner*>(modal);
             QVERIFY(winner);
             QCOMPARE(winner->windowTitle(), QString("TOP 10!  Enter Initials"));
+            // A wide letter shows whole: its dark pixels keep clear of the box's edges.
+            QTest::sendKeyEvent(QTest::Click, winner->editWinnerName[0], Qt::Key_unknown,
+                                QString::fromUtf8("\u0416"), Qt::NoModifier);
+            const QImage box = winner->editWinnerName[0]->grab().toImage();
+            QRect ink;
+            for (int y = 0; y < box.height(); ++y)
+                for (int x = 0; x < box.width(); ++x)
+                    if (qGray(box.pixel(x, y)) < 96)
+                        ink |= QRect(x, y, 1, 1);
+            wideLetterWhole = ink.width() > 8 && ink.left() > 0 && ink.right() < box.width() - 1;
+            winner->editWinnerName[0]->clear();
             QTest::keyClick(winner->editWinnerName[0], ',');
             QTest::keyClick(winner->editWinnerName[0], 'a');
             focusAfterTyping << winner->focusWidget()->objectName();
@@ -183,6 +195,7 @@ class KavrinthTest : public QObject {
                                                       "left.\rScore:   350"));
         QCOMPARE(services->messages.first().title, QString("Game Over"));
         QCOMPARE(focusAfterTyping, QStringList({"editWinnerName1"}));
+        QVERIFY(wideLetterWhole);
         QVERIFY(!form->winnerWindow()->isVisible());
         Champions expected = defaultChampions();
         expected[0] = {QString::fromUtf8("AB\u0416"), 350};

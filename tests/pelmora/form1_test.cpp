@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,15 @@ bool at(const QWidget* control, int left, int top, int width, int height) {
 // Clicks an answer on its round mark.
 void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+// How light the middle of an option's round mark is, 0 to 255.
+int markMiddle(QRadioButton* option) {
+    QStyleOptionButton look;
+    look.initFrom(option);
+    const QRect mark =
+        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option);
+    return qGray(option->grab().toImage().pixel(mark.center()));
 }
 
 } // namespace
@@ -180,10 +190,14 @@ class Form1Test : public QObject {
                      at(question->Command1, 3045, 3795, 1275, 405);
             QTest::keyClick(question, Qt::Key_Escape); // does nothing
             clickOption(question->Option1[1]);
+            // White marks on the teal dialog, the chosen one with a black dot.
+            seen += QString(" %1%2")
+                        .arg(markMiddle(question->Option1[0]) > 240)
+                        .arg(markMiddle(question->Option1[1]) < 128);
             QTest::mouseClick(question->Command1, Qt::LeftButton);
         });
         QTest::mouseClick(form->Command2[0], Qt::LeftButton);
-        QCOMPARE(seen, QString("Question saved oooo Command1"));
+        QCOMPARE(seen, QString("Question saved oooo Command1 11"));
         QVERIFY(placed);
         QVERIFY(form->Command2[0]->isHidden());
         QVERIFY(services->messages.isEmpty());
@@ -471,6 +485,29 @@ class Form1Test : public QObject {
         QCOMPARE(services->messages.size(), 1); // once, though Space stands in both lists
         QCOMPARE(contentOf(path("Space.trh")), QByteArray("kept"));
         QCOMPARE(contentOf(path("Space.trv")), categoryFile("Space"));
+    }
+
+    // Kino.trv and KINO.trh: each switches alone, and a twin starts at its own first question.
+    void categoriesWhoseNamesDifferOnlyInCaseSwitchAndAskAlone() {
+        put(path("Kino.trv"), categoryFile("Kino"));
+        put(path("KINO.trh"), categoryFile("KINO"));
+        put(windows + "/pelmora.ini", "[PlaceHolders]\r\nKino.trv=1\r\n");
+        start();
+        for (QListWidget* Form4::*list : {&Form4::List1, &Form4::List2}) {
+            whenShown<Form4>([list](Form4* categories) {
+                (categories->*list)->setCurrentRow(1); // KINO
+                QTest::mouseClick(list == &Form4::List1 ? categories->Command1
+                                                        : categories->Command2,
+                                  Qt::LeftButton);
+                QTest::mouseClick(categories->Command3, Qt::LeftButton);
+            });
+            form->Options->trigger();
+            QCOMPARE(services->prompts().join("|"), QString());
+            QVERIFY(QFile::exists(path("Kino.trv")));
+            if (list == &Form4::List1)
+                QCOMPARE(clickAndAnswer(1, 2), QString("KINO one?"));
+        }
+        QVERIFY(QFile::exists(path("KINO.trh")) && !QFile::exists(path("KINO.trv")));
     }
 
     void helpAndExit() {

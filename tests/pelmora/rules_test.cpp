@@ -162,7 +162,8 @@ TEST_F(Rotation, FourPuzzlesAndTheOnlyPuzzle) {
 }
 
 TEST_F(Rotation, AHighNumberLiftsTheCycleAndAnyLineMayCarryIt) {
-    put(path("A.puz"), "First\r\na.bmp\r\nCycle=9\r\n");
+    // A file past 64 KiB is read as far as that.
+    put(path("A.puz"), "First\r\na.bmp\r\nCycle=9\r\n" + QByteArray(70 * 1024, 'x'));
     put(path("B.puz"), "Second\r\nb.bmp\r\nnote\r\ncycle=x\r\nextra line\r\n");
     put(path("C.puz"), "Third\r\nc.bmp\r\nCycle=1\r\n");
     files = 3;

@@ -1,4 +1,5 @@
 #include "editorfixture.h"
+#include "filesizelimit.h"
 #include "pelmora/editor/puzzleeditor.h"
 #include "platform/twips.h"
 #include "shared/files.h"
@@ -283,6 +284,21 @@ TEST_F(EditorFixture, ASaveThatCannotWriteSaysSoAndLeavesBothFilesAsTheyWere) {
                                                "as they were.");
     EXPECT_EQ(shared::readFile(dir.filePath("cat.bmp"), 100, nullptr), QByteArray("old picture"));
     EXPECT_EQ(shared::readFile(dir.filePath("dog.puz"), 100, nullptr), QByteArray("Old\r\n"));
+
+    // An old puzzle file too large to keep aside, and one that cannot be put back after the
+    // picture failed, are named as what went wrong.
+    QFile big(dir.filePath("big.puz"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(4 * 1024 * 1024 + 1));
+    big.close();
+    write(dir.filePath("eel.puz"), QByteArray(300, 'e'));
+    services.fileAnswers = {dir.filePath("big.puz"), dir.filePath("eel.puz")};
+    click(form->Command1);
+    const FileSizeLimit limit(200);
+    click(form->Command1);
+    EXPECT_TRUE(services.messages[3].prompt.contains(
+        "already there cannot be kept aside while the new one is written.  It is too large"));
+    EXPECT_TRUE(services.messages[4].prompt.contains("could not be put back"));
+    EXPECT_FALSE(services.messages[4].prompt.contains("as they were"));
 }
 
 TEST_F(EditorFixture, TheMenuEntryOpensAFreshEditorModallyAndReturnsWhenItCloses) {

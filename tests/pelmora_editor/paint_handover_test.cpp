@@ -60,6 +60,14 @@ TEST_F(HandOverFixture, APaintedPictureComesBackAndMarksThePuzzleChanged) {
     EXPECT_LE(services.windowSearches, 3 * (took / 100 + 3));
 }
 
+TEST_F(HandOverFixture, APaintProgramStartedThroughALauncherThatReturnsAtOnceIsWaitedFor) {
+    shared::saveBitmap(dir.filePath("edited.bmp"), filled(Qt::blue), nullptr);
+    usePaint("(sleep 0.3\n" + Shown + "sleep 0.3\ncp edited.bmp \"$1\") &\n");
+    click(form->Command4);
+    EXPECT_EQ(form->picture(), filled(Qt::blue));
+    EXPECT_EQ(services.messages.size(), 1);
+}
+
 TEST_F(HandOverFixture, APaintProgramThatNeverOpensAWindowIsGivenUpOn) {
     const struct {
         QByteArray paint;

@@ -223,10 +223,14 @@ TEST(RenameWithoutReplacing, RenamesButNeverReplaces) {
     EXPECT_FALSE(QFile::exists(trv));
 
     EXPECT_FALSE(
-        renameWithoutReplacing(dir.filePath("Space.trv"), dir.filePath("space.trh"), &problem));
+        renameWithoutReplacing(dir.filePath("Space.trv"), dir.filePath("Space.TRH"), &problem));
     EXPECT_FALSE(problem.isEmpty());
     EXPECT_EQ(contentOf(dir.filePath("Space.TRH")), QByteArray("space off"));
     EXPECT_EQ(contentOf(dir.filePath("Space.trv")), QByteArray("space on"));
+    // A name that differs only in case is another file, which stays.
+    EXPECT_TRUE(
+        renameWithoutReplacing(dir.filePath("Space.trv"), dir.filePath("SPACE.TRH"), &problem));
+    EXPECT_EQ(contentOf(dir.filePath("Space.TRH")), QByteArray("space off"));
 
     problem.clear();
     EXPECT_FALSE(

@@ -166,26 +166,41 @@ QString Form3::choosePuzzleFile(const QString& title, int action) {
 }
 
 bool Form3::writePuzzle(const QString& puzzlePath, const QString& picturePath, QString* problem) {
+    const QString unchanged = "  The files are as they were.";
     // A picture that could not be read back is refused before anything is written.
     const std::optional<QByteArray> bitmap = shared::pictureBytes(picture_, "bmp", problem);
-    if (!bitmap)
+    if (!bitmap) {
+        *problem += unchanged;
         return false;
+    }
     // The old puzzle file is kept aside, so a picture that cannot be written puts it back.
     const bool puzzleExisted = QFileInfo(puzzlePath).isFile();
+    QString why;
     const std::optional<QByteArray> oldPuzzle =
-        puzzleExisted ? shared::readFile(puzzlePath, shared::limit::DataFile, problem)
+        puzzleExisted ? shared::readFile(puzzlePath, shared::limit::DataFile, &why, "puzzle file")
                       : std::optional<QByteArray>(QByteArray());
-    if (!oldPuzzle)
+    if (!oldPuzzle) {
+        *problem =
+            "The puzzle file already there cannot be kept aside while the new one is written.  " +
+            why + unchanged;
         return false;
+    }
     if (!shared::saveFile(puzzlePath, puzzleFileBytes(Text1->text(), picturePath, 1, encoding_),
-                          problem))
+                          problem)) {
+        *problem += unchanged;
         return false;
-    if (shared::saveFile(picturePath, *bitmap, problem))
+    }
+    if (shared::saveFile(picturePath, *bitmap, &why))
         return true;
-    if (puzzleExisted)
-        shared::saveFile(puzzlePath, *oldPuzzle, nullptr);
+    *problem = QString("The picture %1 cannot be written.  %2").arg(picturePath, why);
+    if (puzzleExisted ? shared::saveFile(puzzlePath, *oldPuzzle, &why) : QFile::remove(puzzlePath))
+        *problem += unchanged;
+    else if (puzzleExisted)
+        *problem += "  The old puzzle file could not be put back either, so it holds the new "
+                    "solution.  " +
+                    why;
     else
-        QFile::remove(puzzlePath);
+        *problem += "  The new puzzle file could not be removed again.";
     return false;
 }
 
@@ -218,10 +233,8 @@ void Form3::Command1_Click() {
     const QString picturePath = picturePathFor(path);
     QString problem;
     if (!writePuzzle(path, picturePath, &problem)) {
-        platform::msgBox(
-            QString("The puzzle cannot be saved as %1.  %2  The files are as they were.")
-                .arg(path, problem),
-            platform::Buttons::Ok, platform::Icon::Exclamation, "Can not save puzzle");
+        platform::msgBox(QString("The puzzle cannot be saved as %1.  %2").arg(path, problem),
+                         platform::Buttons::Ok, platform::Icon::Exclamation, "Can not save puzzle");
         notDone();
         return;
     }
@@ -315,13 +328,15 @@ void Form3::Command4_Click() {
     EditState = Painting;
     const QPointer<Form3> self(this);
     const auto gone = [self] { return !self || self->unloaded_; };
-    // The wait ends as soon as paint shows its window, or has ended without showing it.
+    // The wait ends as soon as paint shows its window, or has ended without showing it. The
+    // program is asked about first, so a window it shows meanwhile is still found.
     bool opened = false;
     bool ended = false;
     waitUntil(
         [&] {
+            const bool runs = platform::shellProgramRuns("mspaint.exe");
             opened = !gone() && paintWindowExists();
-            ended = !opened && !platform::shellProgramRuns("mspaint.exe");
+            ended = !opened && !runs;
             return gone() || opened || ended;
         },
         paintPollMs, paintOpenTimeoutMs);

@@ -63,7 +63,8 @@ class Form3 : public QDialog {
     bool saveQuestionAllowsGoingOn(const QString& question);
     // Runs the puzzle dialog; the chosen path, or empty when cancelled.
     QString choosePuzzleFile(const QString& title, int action);
-    // Writes the picture and then the puzzle file; on failure both stay as they were.
+    // Writes the puzzle file and then its picture, putting the old puzzle file back when the
+    // picture fails; on failure problem says why and whether the files are as they were.
     bool writePuzzle(const QString& puzzlePath, const QString& picturePath, QString* problem);
     void refuseWhilePainting(const QString& title);
     void unload();
