@@ -399,10 +399,12 @@ void Gimbo::setTitled(const QString& path) {
 }
 
 QString Gimbo::chooseName(int action) {
-    FileIO.FileName = "*.hex";
+    const QString unchosen = "*.hex";
+    FileIO.FileName = unchosen;
     FileIO.setAction(action);
     const QString name = FileIO.FileName;
-    if (shared::trimBlanks(name).isEmpty() || name.contains('?') || name.contains('*'))
+    // A cancel leaves the pattern; a chosen file's name may hold "*" or "?" like any letter.
+    if (shared::trimBlanks(name).isEmpty() || name == unchosen)
         return {};
     return name;
 }
