@@ -7,9 +7,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -59,8 +60,9 @@ int titleBarWidth(const QString& title) {
     return metrics.horizontalAdvance(title) + 5 * metrics.height();
 }
 
-// The message box: as wide as its title needs, and a box without Cancel answers only with its
-// buttons (Esc and the close box do nothing in a Yes/No box).
+// The message box: at least as wide as its title needs, its prompt laid out whole as the
+// toolkit's box lays it out (long lines wrapped), and a box without Cancel answers only with
+// its buttons (Esc and the close box do nothing in a Yes/No box).
 class MessageBox : public QMessageBox {
   public:
     MessageBox(const MessageRequest& request, QWidget* owner)
@@ -70,8 +72,13 @@ class MessageBox : public QMessageBox {
         setTextFormat(Qt::PlainText);
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         setText(request.prompt);
-        if (auto* label = findChild<QLabel*>("qt_msgbox_label"))
-            label->setMinimumWidth(titleBarWidth(request.title));
+        // The buttons' row spans the box: a minimum there widens the box and leaves the
+        // prompt's label free to wrap, where a minimum on the label would stop its wrapping.
+        if (auto* buttons = findChild<QDialogButtonBox*>("qt_msgbox_buttonbox")) {
+            const QMargins margins = layout()->contentsMargins();
+            buttons->setMinimumWidth(titleBarWidth(request.title) - margins.left() -
+                                     margins.right());
+        }
     }
 
   protected:
