@@ -7,10 +7,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -72,12 +72,13 @@ class MessageBox : public QMessageBox {
         setTextFormat(Qt::PlainText);
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         setText(request.prompt);
-        // The buttons' row spans the box: a minimum there widens the box and leaves the
-        // prompt's label free to wrap, where a minimum on the label would stop its wrapping.
-        if (auto* buttons = findChild<QDialogButtonBox*>("qt_msgbox_buttonbox")) {
-            const QMargins margins = layout()->contentsMargins();
-            buttons->setMinimumWidth(titleBarWidth(request.title) - margins.left() -
-                                     margins.right());
+        // The prompt's column is as wide as the title needs: a spacer beside the prompt, not a
+        // minimum on it, which would keep it from wrapping and cut every longer line.
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (auto* prompt = findChild<QLabel*>("qt_msgbox_label"); grid && prompt) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(grid->indexOf(prompt), &row, &column, &rowSpan, &columnSpan);
+            grid->addItem(new QSpacerItem(titleBarWidth(request.title), 0), row, column);
         }
     }
 
