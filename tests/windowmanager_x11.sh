@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # What only a window manager shows, checked on the built programs under Xvfb with openbox: the
 # title-bar buttons each window asks for, fixed windows refusing a resize, a window shown while
-# its main window waits staying above it after a click on the main window, and Enter pressing
-# the focused command button.
+# its main window waits staying above it after a click on the main window, Enter pressing
+# the focused command button, the keyboard back in the game once such a window closes, a
+# message box's whole prompt, and the first box a program shows at start.
 #   windowmanager_x11.sh <suite folder>
 set -u
 suite=$(cd "$1" && pwd)
-for tool in Xvfb openbox xdotool xprop xwininfo import; do
+for tool in Xvfb openbox xdotool xprop xwininfo import convert fc-match; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 
@@ -52,9 +53,16 @@ start() { # program [VARIABLE=value...]
     pids+=("$program_pid")
 }
 
-# The first shown window of a process whose title matches, waiting for it to show.
-window() { # pid title-pattern
-    timeout 60 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1
+# The first shown window of a process whose title matches, waiting up to a minute (or the
+# given tenths of a second) for it to show. A search ends with an error when a window goes
+# while it looks (a splash closing): it is asked again.
+window() { # pid title-pattern [tenths]
+    local found
+    for _ in $(seq "${3:-600}"); do
+        found=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1)
+        [ -n "$found" ] && echo "$found" && return
+        sleep 0.1
+    done
 }
 
 # The buttons a window asks for in _MOTIF_WM_HINTS: "minimise", "maximise", "close".
@@ -297,6 +305,75 @@ else
         [ "$(cat "$work/game.squ")" = $'kept\r' ] && pass "Save As my\"game beside game.squ saves my\"game.squ" ||
         fail "Save As my\"game beside game.squ saves my\"game.squ" "title '$title'; $(cd "$work" && ls -- *.squ | tr '\n' ' ')"
 fi
+
+# Nibbolet started without answers shows its first question at any splash interval.
+for splash in 0 1 0 1; do
+    start nibbolet QUIBLAX_SPLASH_MS=$splash
+    [ -n "$(window "$program_pid" '^Person or Computer$' 300)" ] &&
+        pass "Nibbolet shows its first question after a splash of $splash ms" ||
+        fail "Nibbolet shows its first question after a splash of $splash ms"
+    stop "$program_pid"
+done
+
+# Hangman, four games: each played to its result window, closed with Enter; a letter must then
+# bring the game-over box, whose prompt shows whole in the toolkit's font ("Sans Serif", 9 points
+# at 96 dpi); F2 starts the next game.
+over="The game is over.  Click 'New Game' to play again."
+start hangman
+main=$(window "$program_pid" '^Hangman - ')
+activate "$main"
+for game in 1 2 3 4; do
+    for letter in e t a o i n s h r d l u c m w f g y p b v k j x q z; do
+        xdotool key "$letter"
+        result=$(window "$program_pid" '^Hangman$' 1)
+        [ -n "$result" ] && break
+    done
+    [ -z "$result" ] && result=$(window "$program_pid" '^Hangman$' 50)
+    activate "$result" && xdotool key Return && gone "$result" && xdotool key e
+    box=$(window "$program_pid" '^Oops$' 50)
+    if [ -z "$box" ]; then
+        fail "a letter reaches Hangman after its result window (game $game)" \
+            "$(xprop -root _NET_ACTIVE_WINDOW), main $(printf '0x%x' "$main")"
+        break
+    fi
+    pass "a letter reaches Hangman after its result window (game $game)"
+    if [ "$game" = 1 ]; then
+        width=$(xwininfo -id "$box" | awk '/Width:/ {print $2}')
+        needed=$(convert -font "$(fc-match -f '%{file}' 'Sans Serif')" -density 96 -pointsize 9 \
+            label:"$over" -format %w info:)
+        ((width >= needed)) && pass "a message box shows its whole prompt" ||
+            fail "a message box shows its whole prompt" "it is $width wide, its prompt needs $needed"
+    fi
+    activate "$box" && xdotool key Return && gone "$box" && xdotool key F2
+done
+stop "$program_pid"
+
+# Nibbolet: after each of two special squares' messages is closed with Enter, Alt+A on the main
+# window must open its about box.
+start nibbolet QUIBLAX_ANSWERS="No|Ann"
+main=$(window "$program_pid" '^Nibbolet$')
+reached=0
+for _ in $(seq 300); do
+    shown=$(window "$program_pid" '^(Good News|Bad News|Congratulations)$' 1)
+    if [ -z "$shown" ]; then
+        xdotool mousemove --window "$main" 40 10 click 1 # Roll Dice, then STOP
+        sleep 0.2
+        continue
+    fi
+    title=$(xdotool getwindowname "$shown")
+    activate "$shown" && xdotool key Return && gone "$shown" || break
+    # A won game starts again; a move on from a message may stop at the next message first.
+    [ "$title" = Congratulations ] && xdotool key alt+n && continue
+    xdotool key alt+a
+    about=$(window "$program_pid" '^(About Nibbolet|Good News|Bad News)$' 100)
+    [ -z "$about" ] && break
+    [ "$(xdotool getwindowname "$about")" = "About Nibbolet" ] || continue
+    reached=$((reached + 1))
+    activate "$about" && xdotool key Return && gone "$about" && [ $reached = 2 ] && break
+done
+[ $reached = 2 ] && pass "a key reaches Nibbolet after each of two messages" ||
+    fail "a key reaches Nibbolet after each of two messages" \
+        "after $reached: $(xprop -root _NET_ACTIVE_WINDOW), main $(printf '0x%x' "$main")"
 stop "$program_pid"
 
 cleanup

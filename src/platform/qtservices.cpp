@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,8 +60,9 @@ int titleBarWidth(const QString& title) {
     return metrics.horizontalAdvance(title) + 5 * metrics.height();
 }
 
-// The message box: as wide as its title needs, and a box without Cancel answers only with its
-// buttons (Esc and the close box do nothing in a Yes/No box).
+// The message box: at least as wide as its title needs, its prompt laid out whole as the
+// toolkit's box lays it out (long lines wrapped), and a box without Cancel answers only with
+// its buttons (Esc and the close box do nothing in a Yes/No box).
 class MessageBox : public QMessageBox {
   public:
     MessageBox(const MessageRequest& request, QWidget* owner)
@@ -70,8 +72,14 @@ class MessageBox : public QMessageBox {
         setTextFormat(Qt::PlainText);
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         setText(request.prompt);
-        if (auto* label = findChild<QLabel*>("qt_msgbox_label"))
-            label->setMinimumWidth(titleBarWidth(request.title));
+        // The prompt's column is as wide as the title needs: a spacer beside the prompt, not a
+        // minimum on it, which would keep it from wrapping and cut every longer line.
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (auto* prompt = findChild<QLabel*>("qt_msgbox_label"); grid && prompt) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(grid->indexOf(prompt), &row, &column, &rowSpan, &columnSpan);
+            grid->addItem(new QSpacerItem(titleBarWidth(request.title), 0), row, column);
+        }
     }
 
   protected:

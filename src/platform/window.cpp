@@ -98,19 +98,21 @@ class FrameWatcher : public QObject {
 
 // While an owned window is shown, its owner takes no focus from the window manager and hands
 // the focus on to it should it become active: a click on a waiting, disabled owner must not
-// leave the keyboard with a window where Enter and Esc reach nothing.
+// leave the keyboard with a window where Enter and Esc reach nothing. The owner's flag changes
+// as the owned window's visibility changes, before it is mapped or unmapped: an owner that
+// still refused the focus when the owned window left the screen would leave the keyboard with
+// no window at all.
 class FocusHandOn : public QObject {
   public:
     FocusHandOn(QWidget* owned, QWidget* owner) : QObject(owned), owned_(owned), owner_(owner) {
-        owned->installEventFilter(this);
+        connect(owned->windowHandle(), &QWindow::visibleChanged, this, [this](bool visible) {
+            if (owner_ && owner_->windowHandle())
+                owner_->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, visible);
+        });
         owner->installEventFilter(this);
     }
 
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (object == owned_ && owner_ &&
-            (event->type() == QEvent::Show || event->type() == QEvent::Hide))
-            if (QWindow* handle = owner_->windowHandle())
-                handle->setFlag(Qt::WindowDoesNotAcceptFocus, event->type() == QEvent::Show);
         if (object == owner_ && event->type() == QEvent::ActivationChange &&
             owner_->isActiveWindow() && owned_->isVisible())
             owned_->activateWindow();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -176,17 +177,40 @@ TEST(QtServicesKeys, EnterPressesTheFocusedButtonInEveryKindOfWindow) {
     }
 }
 
-TEST(QtServicesLayout, AMessageBoxIsAsWideAsItsTitleNeeds) {
+TEST(QtServicesLayout, AMessageBoxIsAsWideAsItsTitleNeedsAndShowsItsWholePrompt) {
+    using platform::Buttons;
     QFont bold = QApplication::font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    for (const QString title :
-         {"Not Now", "Congratulations", "A title far longer than its prompt"}) {
+    const QString path =
+        "/home/player/QUIBLAX/saved-games/the-long-winter-evenings/the-game-of-the-week.squ";
+    const struct {
+        QString title, prompt;
+        Buttons buttons = Buttons::Ok;
+    } rows[] = {
+        {"Not Now", "x"},
+        {"Congratulations", "x"},
+        {"A title far longer than its prompt", "x"},
+        {"Oops", "The game cannot be read from " + path + "\nIt holds only 30 of the 49."},
+        {"Oops", QString("Hangman starts with its usual settings.  ").repeated(9)},
+        {"Hangman", path + " already exists!  OverWrite?", Buttons::YesNo},
+    };
+    for (const auto& row : rows) {
         int width = 0;
-        whenShownOver(nullptr, [&width](QWidget* box) { width = box->width(); });
-        platform::msgBox("x", platform::Buttons::Ok, platform::Icon::None, title);
-        // The title, beside the window icon and the title bar's three buttons.
-        EXPECT_GE(width, metrics.horizontalAdvance(title) + 4 * metrics.height())
-            << qPrintable(title);
+        bool wholePrompt = false;
+        whenShownOver(nullptr, [&](QWidget* box) {
+            const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            width = label ? label->width() : 0;
+            // Each line, or each word where lines wrap, fits across, and all lines fit down.
+            wholePrompt = label && box->rect().contains(label->geometry()) &&
+                          label->minimumSizeHint().width() <= label->width() &&
+                          label->heightForWidth(label->width()) <= label->height();
+        });
+        platform::msgBox(row.prompt, row.buttons, platform::Icon::Critical, row.title);
+        // The prompt's column alone holds the title beside the title bar's icon and three
+        // buttons: a box only that wide in all had its title cut short by the window manager.
+        EXPECT_GE(width, metrics.horizontalAdvance(row.title) + 4 * metrics.height())
+            << qPrintable(row.title);
+        EXPECT_TRUE(wholePrompt) << qPrintable(row.prompt);
     }
 }
