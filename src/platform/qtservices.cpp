@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTextBoundaryFinder>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,25 @@ int titleBarWidth(const QString& title) {
     return metrics.horizontalAdvance(title) + 5 * metrics.height();
 }
 
+// A run of letters with nowhere to wrap that is longer than a box is wide (a long file name)
+// would be cut: it gets an unseen place to wrap, a zero-width space, every so many letters.
+QString wrappable(const QString& prompt) {
+    constexpr int LongestRun = 40;
+    QString result;
+    QTextBoundaryFinder wraps(QTextBoundaryFinder::Line, prompt);
+    qsizetype from = 0;
+    for (qsizetype to = wraps.toNextBoundary(); to != -1; from = to, to = wraps.toNextBoundary()) {
+        for (qsizetype i = from; i < to; ++i) {
+            const QChar letter = prompt.at(i);
+            if ((i - from) % LongestRun == 0 && i > from && !letter.isLowSurrogate() &&
+                !letter.isMark())
+                result += QChar(0x200B);
+            result += letter;
+        }
+    }
+    return result;
+}
+
 // The message box: at least as wide as its title needs, its prompt laid out whole as the
 // toolkit's box lays it out (long lines wrapped), and a box without Cancel answers only with
 // its buttons (Esc and the close box do nothing in a Yes/No box).
@@ -71,7 +91,7 @@ class MessageBox : public QMessageBox {
         // Prompts may hold what a player typed: shown as typed, never read as markup.
         setTextFormat(Qt::PlainText);
         setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-        setText(request.prompt);
+        setText(wrappable(request.prompt));
         // The prompt's column is as wide as the title needs: a spacer beside the prompt, not a
         // minimum on it, which would keep it from wrapping and cut every longer line.
         auto* grid = qobject_cast<QGridLayout*>(layout());

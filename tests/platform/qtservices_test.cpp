@@ -194,6 +194,7 @@ TEST(QtServicesLayout, AMessageBoxIsAsWideAsItsTitleNeedsAndShowsItsWholePrompt)
         {"Oops", "The game cannot be read from " + path + "\nIt holds only 30 of the 49."},
         {"Oops", QString("Hangman starts with its usual settings.  ").repeated(9)},
         {"Hangman", path + " already exists!  OverWrite?", Buttons::YesNo},
+        {"Oops", "/tmp/" + QString("x").repeated(200) + "/e.squ cannot be read."},
     };
     for (const auto& row : rows) {
         int width = 0;
