@@ -3,6 +3,7 @@
 #include "filenames.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -105,6 +106,9 @@ void FileDialog::filterBy(const QFileInfo& typed) {
 }
 
 void FileDialog::accept() {
+    // The names the typing suggested go, whether the dialog then closes or stays.
+    if (QCompleter* suggestions = nameBox() ? nameBox()->completer() : nullptr)
+        suggestions->popup()->hide();
     // The name box holds one name, quotes and all. An empty one and ".." are the toolkit's.
     if (!nameBox() || nameBox()->text().isEmpty() || nameBox()->text() == "..")
         return QFileDialog::accept();

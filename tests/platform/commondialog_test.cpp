@@ -172,6 +172,7 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
         {false, true, "puz", "wh?t", "wh?t.puz"},
         {true, false, "squ", "a[*]b/lit", "a[*]b/lit.squ"},
         {false, true, "hng", "~/set.hng", "set.hng"},
+        {false, true, "squ", "sub", stays},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -194,6 +195,8 @@ TEST(FileDialog, TheNameBoxFindsOpensAndSavesAsAPlayerExpects) {
         QTest::keyClick(name, Qt::Key_Return);
         if (c.chosen == stays) {
             EXPECT_TRUE(dialog.isVisible());
+            // Nothing the typing brought up is left over the dialog.
+            EXPECT_FALSE(QApplication::activePopupWidget());
             EXPECT_TRUE(dialog.chosen().isEmpty());
         } else {
             EXPECT_FALSE(dialog.isVisible());
