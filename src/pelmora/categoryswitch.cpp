@@ -1,7 +1,7 @@
 #include "categoryswitch.h"
+#include "platform_files/directorylisting.h"
 #include "platform_files/renamefile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -17,9 +17,8 @@ QString categoryFile(const QString& item, const QString& extension) {
     const QString exact = item + extension;
     if (QFileInfo(exact).isFile())
         return exact;
-    for (const QString& name : QDir().entryList(QDir::Files | QDir::Hidden))
-        if (name.size() == exact.size() && name.startsWith(item) &&
-            name.endsWith(extension, Qt::CaseInsensitive))
+    for (const QString& name : platform::listFiles("*" + extension))
+        if (name.size() == exact.size() && name.startsWith(item))
             return name;
     return {};
 }
